@@ -1,0 +1,31 @@
+# Our own targets build with every warning as an error; third-party headers come in as system
+# includes and do not count.
+function(corv_warnings target)
+  target_compile_options(${target} PRIVATE -Wall -Wextra -Werror)
+endfunction()
+
+# A library of this project: sources, warnings and the project root on the include path, so that
+# headers are included by their layer path (#include "model/station.h").
+function(corv_library name)
+  cmake_parse_arguments(ARG "SHARED" "" "SOURCES;LINK" ${ARGN})
+  if(ARG_SHARED)
+    add_library(${name} SHARED ${ARG_SOURCES})
+  else()
+    add_library(${name} STATIC ${ARG_SOURCES})
+  endif()
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+  target_link_libraries(${name} PUBLIC ${ARG_LINK})
+  corv_warnings(${name})
+endfunction()
+
+# A GoogleTest executable registered with CTest. Widget tests pass QT: they run headless.
+function(corv_gtest name)
+  cmake_parse_arguments(ARG "QT" "" "SOURCES;LINK" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_LINK} GTest::gtest GTest::gtest_main)
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
+  corv_warnings(${name})
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;CORV_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
+endfunction()
+include(GoogleTest)

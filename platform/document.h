@@ -1,0 +1,48 @@
+#pragma once
+// The document base of the multi-document toolkit: title, path, views and the modified flag.
+// Owns nothing but its bookkeeping; views are owned by their windows and detach on destruction.
+
+#include <functional>
+#include <string>
+#include <vector>
+
+class CView;
+
+class CDocument {
+public:
+    virtual ~CDocument();
+
+    const std::string& GetTitle() const { return m_strTitle; }
+    void SetTitle(const std::string& title);
+    const std::string& GetPathName() const { return m_strPathName; }
+    // Takes the path, retitles the document with the file's name and tells the listener, which
+    // the application uses to add the path to the recent-file list.
+    void SetPathName(const std::string& path);
+
+    virtual bool IsModified() const { return m_bModified; }
+    virtual void SetModifiedFlag(bool modified = true);
+
+    void AddView(CView* view);
+    void RemoveView(CView* view);
+    const std::vector<CView*>& GetViews() const { return m_views; }
+    CView* GetFirstView() const { return m_views.empty() ? nullptr : m_views.front(); }
+    void UpdateAllViews(CView* sender = nullptr);
+
+    // The toolkit's reset of a document before the type's defaults: empty path, flag clear.
+    virtual bool OnNewDocument();
+    virtual bool OnOpenDocument(const std::string& path) = 0;
+    virtual bool OnSaveDocument(const std::string& path) = 0;
+
+    // Called whenever the title, path or modified flag changes, so frames can retitle.
+    std::function<void(CDocument&)> onStateChanged;
+    // Called when a path becomes the document's own (for the recent-file list).
+    std::function<void(const std::string&)> onPathAdopted;
+
+private:
+    void NotifyStateChanged();
+
+    std::string m_strTitle;
+    std::string m_strPathName;
+    bool m_bModified = false;
+    std::vector<CView*> m_views;
+};
