@@ -1,0 +1,96 @@
+#pragma once
+// CKVDoc: the document of one configuration. It owns the station list (each CStation owning its
+// buttons and zones), the 89 global soft buttons, the 99 zone names and the number of zones in
+// use; opens and saves .kvx files; and answers the port/address questions of the station editing.
+// Everything it says to the user goes through the CUiServices given at construction, which must
+// outlive the document.
+
+// own
+#include "model/btn.h"
+#include "model/station.h"
+#include "platform/document.h"
+#include "platform/ui_services.h"
+
+// std
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string>
+#include <vector>
+
+class CFileLayer;
+
+class CKVDoc : public CDocument {
+public:
+    static constexpr int kZoneCount = 99;
+    static constexpr int kSoftButtonCount = 89;
+    // The soft button at index k is labelled SB-(k + 11).
+    static constexpr int kFirstSoftButtonNumber = 11;
+    static constexpr uint16_t kNewVersion = 257;
+    static constexpr uint16_t kFileVersion = 258;
+    // Document type strings: untitled documents are Config1, Config2, ...; files end in .kvx.
+    static constexpr const char* kTitleStem = "Config";
+    static constexpr const char* kExtension = ".kvx";
+
+    // Files go through the POSIX file layer.
+    explicit CKVDoc(CUiServices& ui);
+    // Files go through `files`, which must outlive the document (tests inject faults there).
+    CKVDoc(CUiServices& ui, CFileLayer& files);
+    ~CKVDoc() override;
+    CKVDoc(const CKVDoc&) = delete;
+    CKVDoc& operator=(const CKVDoc&) = delete;
+
+    // The title of the n-th untitled document of a run: "Config<n>". The creator of documents
+    // keeps the counter.
+    void SetUntitledNumber(int n);
+
+    // Defaults of a new configuration: one 4-button Station1 on port 1 address 1, Zone1 to
+    // Zone99, SoftButton11 to SoftButton99, 99 zones in use, version 257. Returns true.
+    bool OnNewDocument() override;
+    // Reads the file (opened read-only with an exclusive lock). True when the document now holds
+    // it; false after a refusal (a message for a file that is not a valid or a too new KVX file,
+    // silence for a file that cannot be opened or read).
+    bool OnOpenDocument(const std::string& path) override;
+    // Writes the file through a temporary file renamed over it; the previous file stays intact
+    // on failure. False after a failure, which has been reported.
+    bool OnSaveDocument(const std::string& path) override;
+    // The save driver of Save and Save As: `path` empty asks for a name. `replace` makes the
+    // name the document's path. False when cancelled or failed.
+    virtual bool DoSave(const std::string& path, bool replace);
+    // Shows the save dialog with `name` preselected; on OK stores the chosen path into `name`.
+    virtual bool PromptSaveAsName(std::string& name);
+
+    void OnFileSave();
+    void OnFileSaveAs();
+
+    // The .kvx layout. The writer sets m_wVersion to 258 and appends the whole file to `sink`.
+    void WriteConfigFile(std::vector<uint8_t>& sink);
+    // Reads a whole file into this freshly constructed document. False after a refusal whose
+    // message has been shown (header, version, content the format cannot hold); throws
+    // CArchiveException on data the archive cannot read (silent refusal).
+    bool ReadConfigFile(std::span<const uint8_t> source);
+
+    // True when a station other than `skip` (may be null) has this port and address.
+    bool IsPortAddressUsed(int port, int address, const CStation* skip) const;
+    // Sets port and address to the first pair no station uses, address-major (port 1 address
+    // 1, port 2 address 1, ...); leaves both as they are when all 240 pairs are taken.
+    void FindFreePortAddress(int& port, int& address) const;
+
+    CUiServices& Ui() const { return m_ui; }
+
+    uint16_t m_wVersion = 0;
+    // Names of zones 1 to 99; files store the first m_nMaxZones.
+    std::array<std::string, kZoneCount> m_strZoneNames;
+    // The stations in display order; the document owns them.
+    std::vector<std::unique_ptr<CStation>> m_pStations;
+    std::array<CBtn, kSoftButtonCount> m_SoftButtons;
+    // Index in m_pStations of the station the view shows.
+    int m_nCurStation = 0;
+    // Paging zones in use, 1..99.
+    int m_nMaxZones = kZoneCount;
+
+private:
+    CUiServices& m_ui;
+    CFileLayer& m_files;
+};

@@ -1,0 +1,26 @@
+#pragma once
+// Replacing a file without ever destroying the previous one: the bytes go to a temporary file
+// created exclusively beside the target, which is written, fsync'd and closed and only then
+// renamed over the target; then the folder is fsync'd. A symbolic link is followed, so the file it
+// points to is replaced and the link stays; a replaced file keeps its permission bits.
+
+// own
+#include "model/file_layer.h"
+
+// std
+#include <cstdint>
+#include <span>
+#include <string>
+
+struct SaveResult {
+    enum Stage {
+        Done,   // the target now holds the bytes
+        Create, // the target could not be created or replaced (nothing was written)
+        Write,  // writing failed; the target is as it was and no temporary file is left
+    };
+    Stage stage = Done;
+    int error = 0; // errno of the failed call
+};
+
+SaveResult ReplaceFileContents(CFileLayer& files, const std::string& path,
+                               std::span<const uint8_t> bytes);
