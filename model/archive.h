@@ -39,8 +39,9 @@ public:
     // Longest class name a class record may carry.
     static constexpr std::size_t kMaxClassName = 63;
 
+    struct Store {};
     // A storing archive appending to `sink`.
-    explicit CArchive(std::vector<uint8_t>& sink) : m_pSink(&sink) {}
+    CArchive(Store, std::vector<uint8_t>& sink) : m_pSink(&sink) {}
     // A loading archive reading `source` from its start.
     explicit CArchive(std::span<const uint8_t> source) : m_source(source) {}
     CArchive(const CArchive&) = delete;

@@ -30,7 +30,7 @@ bool HeaderMatches(std::span<const uint8_t> field) {
 } // namespace
 
 void CKVDoc::WriteConfigFile(std::vector<uint8_t>& sink) {
-    CArchive ar(sink);
+    CArchive ar(CArchive::Store{}, sink);
     std::array<uint8_t, kHeaderField> header{};
     std::memcpy(header.data(), kHeaderText.data(), kHeaderText.size());
     ar.WriteBytes(header);
