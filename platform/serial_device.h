@@ -1,0 +1,58 @@
+#pragma once
+// The contract between the serial port and the machine's serial devices. A device is opened by
+// its COM number and is held exclusively until it is destroyed. No call ever blocks: reads take
+// only what is waiting, writes only what fits; whoever needs to wait retries on its own clock.
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+// The line settings of an open device as the driver reports them.
+struct SerialLineSettings {
+    uint32_t nBaudRate = 0;
+    uint8_t nDataBits = 8; // 5 to 8
+    bool bParity = false;
+    bool bTwoStopBits = false;
+    bool bDtr = false;        // DTR raised
+    bool bRts = false;        // RTS raised
+    bool bCtsFlow = false;    // output held while CTS is low
+    bool bXonXoffOut = false; // output obeys XON/XOFF from the far end
+    bool bXonXoffIn = false;  // input sends XON/XOFF to the far end
+    uint8_t nXonChar = 0x11;
+    uint8_t nXoffChar = 0x13;
+
+    bool operator==(const SerialLineSettings&) const = default;
+};
+
+class CSerialDevice {
+public:
+    virtual ~CSerialDevice() = default;
+
+    // False when the driver cannot report its settings.
+    virtual bool GetLineSettings(SerialLineSettings& settings) = 0;
+    // Applies the settings in raw mode (no echo, no line editing, no character translation).
+    // False when the driver refuses them; the modem lines DTR and RTS are set as far as the
+    // device has them (a pseudo-terminal has none, which is not a failure).
+    virtual bool SetLineSettings(const SerialLineSettings& settings) = 0;
+    // The number of received bytes waiting to be read; false when it cannot be read.
+    virtual bool InputQueueCount(uint32_t& count) = 0;
+    // Reads up to size waiting bytes: the number read, or -1 on failure.
+    virtual long Read(uint8_t* buffer, size_t size) = 0;
+    // Writes as much as fits: the number written (0 when there is no room), or -1 on failure.
+    virtual long Write(const uint8_t* data, size_t size) = 0;
+    // Releases the device; false when the system reported a failure (it is released anyway).
+    virtual bool Close() = 0;
+};
+
+// The serial devices of the machine, by COM number.
+class CSerialDeviceHost {
+public:
+    virtual ~CSerialDeviceHost() = default;
+
+    // The device of that COM number, held exclusively; null when it is missing, not a serial
+    // device, held by someone else or not permitted.
+    virtual std::unique_ptr<CSerialDevice> Open(unsigned comNumber) = 0;
+    // The COM numbers from 1 to 9 that name a serial device now, ascending.
+    virtual std::vector<unsigned> ListPorts() = 0;
+};

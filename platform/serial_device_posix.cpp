@@ -1,0 +1,100 @@
+#include "platform/serial_device_posix.h"
+
+// own
+#include "platform/serial_device_posix_termios2.h"
+#include "platform/serial_ports_folder.h"
+
+// POSIX
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+CPosixSerialDevice::~CPosixSerialDevice() {
+    if (m_fd >= 0) Close();
+}
+
+std::unique_ptr<CSerialDevice> CPosixSerialDevice::OpenPath(const std::filesystem::path& path) {
+    // Only character devices are opened at all: opening a FIFO or a file by mistake would
+    // succeed and then misbehave.
+    struct stat info {};
+    if (stat(path.c_str(), &info) != 0 || !S_ISCHR(info.st_mode)) return nullptr;
+    const int fd = open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return nullptr;
+    // TIOCEXCL keeps other openers out, except the superuser; the lock covers that case too.
+    if (!isatty(fd) || flock(fd, LOCK_EX | LOCK_NB) != 0 || ioctl(fd, TIOCEXCL) != 0) {
+        close(fd);
+        return nullptr;
+    }
+    return std::make_unique<CPosixSerialDevice>(fd);
+}
+
+bool CPosixSerialDevice::GetLineSettings(SerialLineSettings& settings) {
+    if (!ReadTermios2(m_fd, settings)) return false;
+    int lines = 0;
+    if (ioctl(m_fd, TIOCMGET, &lines) != 0) lines = 0;
+    settings.bDtr = (lines & TIOCM_DTR) != 0;
+    settings.bRts = (lines & TIOCM_RTS) != 0;
+    return true;
+}
+
+bool CPosixSerialDevice::SetLineSettings(const SerialLineSettings& settings) {
+    if (!WriteTermios2(m_fd, settings)) return false;
+    // A pseudo-terminal has no modem lines and refuses these; the line itself works.
+    const int dtr = TIOCM_DTR;
+    const int rts = TIOCM_RTS;
+    ioctl(m_fd, settings.bDtr ? TIOCMBIS : TIOCMBIC, &dtr);
+    ioctl(m_fd, settings.bRts ? TIOCMBIS : TIOCMBIC, &rts);
+    return true;
+}
+
+bool CPosixSerialDevice::InputQueueCount(uint32_t& count) {
+    int waiting = 0;
+    if (ioctl(m_fd, FIONREAD, &waiting) != 0 || waiting < 0) return false;
+    count = static_cast<uint32_t>(waiting);
+    return true;
+}
+
+long CPosixSerialDevice::Read(uint8_t* buffer, size_t size) {
+    for (;;) {
+        const ssize_t n = read(m_fd, buffer, size);
+        if (n >= 0) return n;
+        if (errno == EAGAIN) return 0;
+        if (errno != EINTR) return -1;
+    }
+}
+
+long CPosixSerialDevice::Write(const uint8_t* data, size_t size) {
+    for (;;) {
+        const ssize_t n = write(m_fd, data, size);
+        if (n >= 0) return n;
+        if (errno == EAGAIN) return 0;
+        if (errno != EINTR) return -1;
+    }
+}
+
+bool CPosixSerialDevice::Close() {
+    // The exclusive flag outlives the descriptor on a terminal that someone else keeps open.
+    ioctl(m_fd, TIOCNXCL);
+    const int fd = m_fd;
+    m_fd = -1;
+    // Linux releases the descriptor even when close reports an error; never retried.
+    return close(fd) == 0;
+}
+
+std::unique_ptr<CSerialDevice> CPosixSerialDeviceHost::Open(unsigned comNumber) {
+    const CPortsFolder folder = CPortsFolder::ForUser();
+    if (!folder.HasLink(comNumber)) folder.LinkNewDevices(FindSerialDevices(m_sources));
+    return CPosixSerialDevice::OpenPath(folder.LinkPath(comNumber));
+}
+
+std::vector<unsigned> CPosixSerialDeviceHost::ListPorts() {
+    const CPortsFolder folder = CPortsFolder::ForUser();
+    folder.LinkNewDevices(FindSerialDevices(m_sources));
+    std::vector<unsigned> present;
+    for (unsigned n = 1; n <= CPortsFolder::kLastComNumber; ++n)
+        if (folder.NamesCharacterDevice(n)) present.push_back(n);
+    return present;
+}

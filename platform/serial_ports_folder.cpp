@@ -1,0 +1,90 @@
+#include "platform/serial_ports_folder.h"
+
+// std
+#include <cerrno>
+#include <cstdlib>
+#include <string>
+
+// POSIX
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+fs::path ConfigHome() {
+    // A relative XDG_CONFIG_HOME is to be ignored, as the base-directory rules say.
+    const char* xdg = std::getenv("XDG_CONFIG_HOME");
+    if (xdg && xdg[0] == '/') return xdg;
+    const char* home = std::getenv("HOME");
+    if (home && home[0] != '\0') return fs::path(home) / ".config";
+    const passwd* entry = getpwuid(getuid());
+    return fs::path(entry ? entry->pw_dir : "/") / ".config";
+}
+
+} // namespace
+
+CPortsFolder CPortsFolder::ForUser() {
+    return CPortsFolder(ConfigHome() / "Quellton Electronics" / "ports");
+}
+
+fs::path CPortsFolder::LinkPath(unsigned comNumber) const {
+    return m_folder / ("com" + std::to_string(comNumber));
+}
+
+bool CPortsFolder::HasLink(unsigned comNumber) const {
+    std::error_code error;
+    return fs::is_symlink(fs::symlink_status(LinkPath(comNumber), error));
+}
+
+bool CPortsFolder::NamesCharacterDevice(unsigned comNumber) const {
+    struct stat info {};
+    return stat(LinkPath(comNumber).c_str(), &info) == 0 && S_ISCHR(info.st_mode);
+}
+
+bool CPortsFolder::Relink(unsigned comNumber, const fs::path& target) const {
+    std::error_code error;
+    fs::create_directories(m_folder, error);
+    // A link made beside the name and renamed over it replaces the old one without a moment in
+    // which the name is missing.
+    const fs::path link = LinkPath(comNumber);
+    const fs::path fresh = link.string() + ".new-" + std::to_string(getpid());
+    fs::remove(fresh, error);
+    if (symlink(target.c_str(), fresh.c_str()) != 0) return false;
+    if (rename(fresh.c_str(), link.c_str()) != 0) {
+        fs::remove(fresh, error);
+        return false;
+    }
+    return true;
+}
+
+bool CPortsFolder::IsLinked(const fs::path& device) const {
+    std::error_code error;
+    for (unsigned n = 1; n <= kLastComNumber; ++n) {
+        const fs::path link = LinkPath(n);
+        if (!HasLink(n)) continue;
+        if (fs::read_symlink(link, error) == device) return true;
+        if (fs::equivalent(link, device, error)) return true;
+    }
+    return false;
+}
+
+void CPortsFolder::LinkNewDevices(const std::vector<fs::path>& devices) const {
+    std::error_code error;
+    unsigned next = 1;
+    for (const fs::path& device : devices) {
+        if (IsLinked(device)) continue;
+        while (next <= kLastComNumber && HasLink(next))
+            ++next;
+        if (next > kLastComNumber) return;
+        fs::create_directories(m_folder, error);
+        // symlink() refuses a name that another process took meanwhile; that number is then
+        // taken and the next free one is tried.
+        while (next <= kLastComNumber && symlink(device.c_str(), LinkPath(next).c_str()) != 0) {
+            if (errno != EEXIST) return;
+            ++next;
+        }
+    }
+}

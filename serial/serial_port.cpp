@@ -1,0 +1,124 @@
+#include "serial/serial_port.h"
+
+// own
+#include "platform/decimal.h"
+#include "platform/serial_device_posix.h"
+#include "serial/baud_table.h"
+
+SerialPlatform DefaultSerialPlatform() {
+    // Holds no state of its own (the ports folder is looked up on every call).
+    static CPosixSerialDeviceHost host;
+    return {&host, &SystemClock()};
+}
+
+CSerialPort::CSerialPort(const SerialPlatform& platform)
+    : m_host(*platform.pHost), m_clock(*platform.pClock), m_timer(*platform.pClock) {}
+
+CSerialPort::~CSerialPort() {
+    if (m_pDevice) Release();
+}
+
+int CSerialPort::Open(std::string_view name, int64_t baud) {
+    int number = 0;
+    if (name.size() >= 4 && name.substr(0, 3) == "COM") number = ParseDecimal(name.substr(3));
+    if (m_pDevice) return SERIAL_ALREADY_OPEN;
+    // number - 1 without overflow: ParseDecimal saturates at INT32_MIN.
+    const int index = number > 0 ? number - 1 : -1;
+    const int result = OpenByIndex(index, BaudIndex(baud));
+    if (result != SERIAL_OK && m_pDevice) Release();
+    return result;
+}
+
+int CSerialPort::OpenByIndex(int portIndex, size_t baudIndex) {
+    if (baudIndex >= kBaudTable.size()) return SERIAL_BAD_BAUD;
+    if (portIndex < 0 || portIndex > 8) return SERIAL_BAD_PORT;
+    m_pDevice = m_host.Open(static_cast<unsigned>(portIndex) + 1);
+    if (!m_pDevice) return SERIAL_CREATE_FAILED;
+    if (!m_pDevice->GetLineSettings(m_settings)) return SERIAL_GET_STATE_FAILED;
+    m_settings.nBaudRate = kBaudTable[baudIndex];
+    m_settings.nDataBits = 8;
+    m_settings.bParity = false;
+    m_settings.bTwoStopBits = true;
+    m_settings.bDtr = true;
+    m_settings.bRts = true;
+    m_settings.bCtsFlow = false;
+    m_settings.bXonXoffOut = false;
+    m_settings.bXonXoffIn = false;
+    m_settings.nXonChar = 0x11;
+    m_settings.nXoffChar = 0x13;
+    if (!m_pDevice->SetLineSettings(m_settings)) return SERIAL_SET_STATE_FAILED;
+    return SERIAL_OK;
+}
+
+int CSerialPort::Release() {
+    // Dropping DTR tells the far end we are gone; if the driver refuses, closing still follows.
+    m_settings.bDtr = false;
+    m_pDevice->SetLineSettings(m_settings);
+    const bool closed = m_pDevice->Close();
+    m_pDevice.reset();
+    return closed ? SERIAL_OK : SERIAL_CLOSE_FAILED;
+}
+
+int CSerialPort::Close() {
+    if (!m_pDevice) return SERIAL_NOT_OPEN_CLOSE;
+    return Release();
+}
+
+int CSerialPort::WriteByte(uint8_t byte) {
+    if (!m_pDevice) return SERIAL_NOT_OPEN;
+    const uint32_t start = m_clock.GetTickCount();
+    for (;;) {
+        const long written = m_pDevice->Write(&byte, 1);
+        if (written == 1) return SERIAL_OK;
+        if (written < 0) return SERIAL_WRITE_FAILED;
+        if (m_clock.GetTickCount() - start >= kWriteTimeoutMs) return SERIAL_WRITE_FAILED;
+        // Retried at the read's pace: terminals report readiness for writing unreliably (a full
+        // pseudo-terminal claims room it then refuses), while a retried write goes through as
+        // soon as one byte fits.
+        m_clock.Sleep(kPollIntervalMs);
+    }
+}
+
+int CSerialPort::PollByte(uint8_t& byte) {
+    uint32_t waiting = 0;
+    // Without a count nothing can be known about the queue; waiting on would only hide the fault.
+    if (!m_pDevice->InputQueueCount(waiting)) return SERIAL_STATUS_FAILED;
+    if (waiting == 0) return SERIAL_NO_DATA;
+    const long count = m_pDevice->Read(&byte, 1);
+    if (count < 0) return SERIAL_READ_FAILED;
+    if (count != 1) return SERIAL_READ_SHORT;
+    return SERIAL_OK;
+}
+
+int CSerialPort::ReadByte(uint8_t& byte, uint16_t timeoutMs) {
+    if (!m_pDevice) return SERIAL_NOT_OPEN;
+    int result = PollByte(byte);
+    if (result == SERIAL_OK) return SERIAL_OK;
+    if (timeoutMs == 0 || result != SERIAL_NO_DATA) return result;
+    m_timer.SetUnit(0, 1);
+    m_timer.Start(0);
+    for (;;) {
+        m_clock.Sleep(kPollIntervalMs);
+        result = PollByte(byte);
+        if (result != SERIAL_NO_DATA) return result;
+        // In 32 bits: a 16-bit view would wrap after 65.5 s and wait another round.
+        if (m_timer.Elapsed(0) >= timeoutMs) return SERIAL_TIMEOUT;
+    }
+}
+
+int CSerialPort::EnumeratePorts() {
+    m_portNames.fill(std::string());
+    m_portNames[0] = "OFFLINE";
+    size_t count = 1;
+    for (unsigned number : m_host.ListPorts()) {
+        if (count == kPortListSize) break;
+        if (number < 1 || number > 9) continue;
+        m_portNames[count++] = "COM" + std::to_string(number);
+    }
+    return static_cast<int>(count);
+}
+
+std::string CSerialPort::GetPortName(int index) const {
+    if (index < 0 || static_cast<size_t>(index) >= kPortListSize) return {};
+    return m_portNames[static_cast<size_t>(index)];
+}

@@ -1,0 +1,93 @@
+#include "tests/serial/fake_serial_device.h"
+
+// std
+#include <algorithm>
+
+void CFakeSerialLine::Send(std::span<const uint8_t> bytes) {
+    SendAt(m_clock.GetTickCount(), bytes);
+}
+
+void CFakeSerialLine::SendAt(uint32_t tick, std::span<const uint8_t> bytes) {
+    m_scheduled.emplace(tick, std::vector<uint8_t>(bytes.begin(), bytes.end()));
+}
+
+uint32_t CFakeSerialLine::Waiting() {
+    const uint32_t now = m_clock.GetTickCount();
+    while (!m_scheduled.empty() && m_scheduled.begin()->first <= now) {
+        const auto& bytes = m_scheduled.begin()->second;
+        m_input.insert(m_input.end(), bytes.begin(), bytes.end());
+        m_scheduled.erase(m_scheduled.begin());
+    }
+    return static_cast<uint32_t>(m_input.size());
+}
+
+CFakeSerialDevice::~CFakeSerialDevice() {
+    if (!m_bClosed) Close();
+}
+
+bool CFakeSerialDevice::GetLineSettings(SerialLineSettings& settings) {
+    if (m_line.m_bHungUp || m_line.faults.bGetState) return false;
+    settings = m_line.settings;
+    return true;
+}
+
+bool CFakeSerialDevice::SetLineSettings(const SerialLineSettings& settings) {
+    if (m_line.m_bHungUp || m_line.faults.bSetState) return false;
+    m_line.settings = settings;
+    m_line.applied.push_back(settings);
+    return true;
+}
+
+bool CFakeSerialDevice::InputQueueCount(uint32_t& count) {
+    if (m_line.m_bHungUp || m_line.faults.bQueueCount) return false;
+    count = m_line.Waiting();
+    if (m_line.faults.bShortRead) count = std::max<uint32_t>(count, 1);
+    return true;
+}
+
+long CFakeSerialDevice::Read(uint8_t* buffer, size_t size) {
+    if (m_line.m_bHungUp || m_line.faults.bRead) return -1;
+    if (m_line.faults.bShortRead) return 0;
+    const size_t count = std::min<size_t>(size, m_line.Waiting());
+    std::copy_n(m_line.m_input.begin(), count, buffer);
+    m_line.m_input.erase(m_line.m_input.begin(), m_line.m_input.begin() + count);
+    return static_cast<long>(count);
+}
+
+long CFakeSerialDevice::Write(const uint8_t* data, size_t size) {
+    if (m_line.m_bHungUp || m_line.faults.bWrite) return -1;
+    if (m_line.m_roomTick && *m_line.m_roomTick <= m_line.m_clock.GetTickCount()) {
+        m_line.m_room.reset();
+        m_line.m_roomTick.reset();
+    }
+    const size_t count = m_line.m_room ? std::min(size, *m_line.m_room) : size;
+    if (m_line.m_room) *m_line.m_room -= count;
+    for (size_t i = 0; i < count; ++i) {
+        m_line.m_written.push_back(data[i]);
+        if (m_line.onWritten) m_line.onWritten(data[i]);
+    }
+    return static_cast<long>(count);
+}
+
+bool CFakeSerialDevice::Close() {
+    m_bClosed = true;
+    m_line.bHeld = false;
+    return !m_line.faults.bClose;
+}
+
+std::unique_ptr<CSerialDevice> CFakeSerialDeviceHost::Open(unsigned comNumber) {
+    const auto found = m_lines.find(comNumber);
+    if (found == m_lines.end()) return nullptr;
+    CFakeSerialLine& line = *found->second;
+    if (line.bHeld || line.faults.bOpen) return nullptr;
+    line.bHeld = true;
+    ++line.nOpens;
+    return std::make_unique<CFakeSerialDevice>(line);
+}
+
+std::vector<unsigned> CFakeSerialDeviceHost::ListPorts() {
+    std::vector<unsigned> numbers;
+    for (const auto& [number, line] : m_lines)
+        numbers.push_back(number);
+    return numbers;
+}
