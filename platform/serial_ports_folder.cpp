@@ -61,12 +61,19 @@ bool CPortsFolder::Relink(unsigned comNumber, const fs::path& target) const {
 }
 
 bool CPortsFolder::IsLinked(const fs::path& device) const {
+    struct stat wanted {};
+    const bool present = stat(device.c_str(), &wanted) == 0 && S_ISCHR(wanted.st_mode);
     std::error_code error;
     for (unsigned n = 1; n <= kLastComNumber; ++n) {
-        const fs::path link = LinkPath(n);
         if (!HasLink(n)) continue;
+        const fs::path link = LinkPath(n);
         if (fs::read_symlink(link, error) == device) return true;
-        if (fs::equivalent(link, device, error)) return true;
+        // Any other name of the same device node counts too (the user may have linked
+        // /dev/ttyUSB0 where we would have used the adapter's stable name).
+        struct stat linked {};
+        if (present && stat(link.c_str(), &linked) == 0 && S_ISCHR(linked.st_mode) &&
+            linked.st_rdev == wanted.st_rdev)
+            return true;
     }
     return false;
 }
