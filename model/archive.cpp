@@ -92,8 +92,8 @@ void CArchive::WriteObjectTag(const CRuntimeClass& cls) {
     ++m_nNextNumber; // the object's own number
 }
 
-void CArchive::Need(std::size_t n) const {
-    if (n > Remaining()) throw CArchiveException(CArchiveException::EndOfFile);
+void CArchive::ThrowEndOfFile() {
+    throw CArchiveException(CArchiveException::EndOfFile);
 }
 
 uint8_t CArchive::ReadByte() {
@@ -169,6 +169,8 @@ const CRuntimeClass& CArchive::ReadClassRecord() {
 }
 
 const CRuntimeClass* CArchive::LoadedClass(uint32_t number) const {
+    // Lists repeat one class; look at the newest class first.
+    if (!m_classes.empty() && m_classes.back().second == number) return m_classes.back().first;
     const auto found =
         std::lower_bound(m_classes.begin(), m_classes.end(), number,
                          [](const auto& entry, uint32_t n) { return entry.second < n; });

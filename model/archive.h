@@ -89,7 +89,11 @@ public:
     [[noreturn]] void RefuseContent() const;
 
 private:
-    void Need(std::size_t n) const;
+    void Need(std::size_t n) const {
+        if (n > Remaining()) [[unlikely]]
+            ThrowEndOfFile();
+    }
+    [[noreturn]] static void ThrowEndOfFile();
     uint32_t ReadTextLength(bool& wide);
     const CRuntimeClass& ReadClassRecord();
     const CRuntimeClass* LoadedClass(uint32_t number) const;

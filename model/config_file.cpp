@@ -29,7 +29,27 @@ bool HeaderMatches(std::span<const uint8_t> field) {
 }
 } // namespace
 
+// Close above the size of the file, so that the buffer of a large configuration grows once.
+std::size_t CKVDoc::EstimatedFileSize() const {
+    constexpr std::size_t kPrefixes = 8; // text prefix, count, tag, words
+    const auto button = [](const CBtn& b) {
+        return kPrefixes + b.m_strName.size() + b.m_pZones.size() * 4;
+    };
+    std::size_t size = kHeaderField + 2 + 1 + kPrefixes;
+    for (int n = 0; n < m_nMaxZones; ++n)
+        size += kPrefixes + m_strZoneNames[n].size();
+    for (const auto& s : m_pStations) {
+        size += 4 * kPrefixes + s->m_strName.size() + s->m_strLcdText.size();
+        for (int n = 0; n < s->m_nType; ++n)
+            size += button(s->m_Buttons[n]);
+    }
+    for (const CBtn& b : m_SoftButtons)
+        size += button(b);
+    return size;
+}
+
 void CKVDoc::WriteConfigFile(std::vector<uint8_t>& sink) {
+    sink.reserve(sink.size() + EstimatedFileSize());
     CArchive ar(CArchive::Store{}, sink);
     std::array<uint8_t, kHeaderField> header{};
     std::memcpy(header.data(), kHeaderText.data(), kHeaderText.size());

@@ -91,6 +91,8 @@ public:
     int m_nMaxZones = kZoneCount;
 
 private:
+    std::size_t EstimatedFileSize() const;
+
     CUiServices& m_ui;
     CFileLayer& m_files;
 };

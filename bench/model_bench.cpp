@@ -1,0 +1,86 @@
+// Open and save of the largest configuration: 47 stations of 48 buttons, all 99 zones on every
+// button and soft button, every text at its longest.
+
+// own
+#include "model/kv_doc.h"
+#include "tests/support/scripted_ui.h"
+#include "tests/support/temp_dir.h"
+
+// std
+#include <benchmark/benchmark.h>
+
+namespace {
+void FillLargest(CKVDoc& doc) {
+    doc.OnNewDocument();
+    doc.m_pStations.clear();
+    for (int i = 0; i < 47; ++i) {
+        auto s = std::make_unique<CStation>();
+        s->SetType(48);
+        s->SetName(std::string(CStation::kMaxName, 'S'));
+        for (CBtn& b : s->m_Buttons) {
+            b.SetName(std::string(CBtn::kMaxName, 'B'));
+            for (int z = 0; z < kMaxZones; ++z)
+                b.ToggleZone(z);
+        }
+        doc.m_pStations.push_back(std::move(s));
+    }
+    for (CBtn& b : doc.m_SoftButtons) {
+        b.SetName(std::string(CBtn::kMaxName, 'b'));
+        for (int z = 0; z < kMaxZones; ++z)
+            b.ToggleZone(z);
+    }
+}
+
+void WriteToMemory(benchmark::State& state) {
+    CScriptedUi ui;
+    CKVDoc doc(ui);
+    FillLargest(doc);
+    for (auto _ : state) {
+        std::vector<uint8_t> bytes;
+        doc.WriteConfigFile(bytes);
+        benchmark::DoNotOptimize(bytes.data());
+    }
+}
+
+void ReadFromMemory(benchmark::State& state) {
+    CScriptedUi ui;
+    CKVDoc source(ui);
+    FillLargest(source);
+    std::vector<uint8_t> bytes;
+    source.WriteConfigFile(bytes);
+    state.counters["bytes"] = static_cast<double>(bytes.size());
+    for (auto _ : state) {
+        CKVDoc doc(ui);
+        benchmark::DoNotOptimize(doc.ReadConfigFile(bytes));
+    }
+}
+
+// The whole save: temporary file, write, fsync, rename, folder fsync.
+void SaveDocument(benchmark::State& state) {
+    CScriptedUi ui;
+    CKVDoc doc(ui);
+    FillLargest(doc);
+    CTempDir dir;
+    const std::string path = dir / "largest.kvx";
+    for (auto _ : state)
+        benchmark::DoNotOptimize(doc.OnSaveDocument(path));
+}
+
+void OpenDocument(benchmark::State& state) {
+    CScriptedUi ui;
+    CKVDoc source(ui);
+    FillLargest(source);
+    CTempDir dir;
+    const std::string path = dir / "largest.kvx";
+    source.OnSaveDocument(path);
+    for (auto _ : state) {
+        CKVDoc doc(ui);
+        benchmark::DoNotOptimize(doc.OnOpenDocument(path));
+    }
+}
+} // namespace
+
+BENCHMARK(WriteToMemory)->Unit(benchmark::kMillisecond);
+BENCHMARK(ReadFromMemory)->Unit(benchmark::kMillisecond);
+BENCHMARK(SaveDocument)->Unit(benchmark::kMillisecond);
+BENCHMARK(OpenDocument)->Unit(benchmark::kMillisecond);
