@@ -51,36 +51,39 @@ typedef struct KVRect {
 
 /* ---- Messages the host forwards (the usual window-message numbers) ---- */
 /* wParam 0, lParam = width in the low 16 bits and height in the high 16 bits. */
-#define KV_WM_SIZE 0x0005
+#define KV_WM_SIZE 0x0005u
 /* wParam 0, lParam 0. */
-#define KV_WM_SETFOCUS 0x0007
-#define KV_WM_KILLFOCUS 0x0008
+#define KV_WM_SETFOCUS 0x0007u
+#define KV_WM_KILLFOCUS 0x0008u
 /* wParam = const KVRect* of the area to paint, or 0 for all; lParam = QPainter* on the window. */
-#define KV_WM_PAINT 0x000F
+#define KV_WM_PAINT 0x000Fu
 /* wParam = virtual-key code (KV_VK_*), lParam = KV_MK_SHIFT | KV_MK_CONTROL as held. */
-#define KV_WM_KEYDOWN 0x0100
-#define KV_WM_KEYUP 0x0101
+#define KV_WM_KEYDOWN 0x0100u
+#define KV_WM_KEYUP 0x0101u
 /* Commands sent to the host window; the component ignores them. */
-#define KV_WM_COMMAND 0x0111
+#define KV_WM_COMMAND 0x0111u
 /* wParam = KV_MK_* flags, lParam = x in the low 16 bits and y in the high 16 bits, both signed. */
-#define KV_WM_MOUSEMOVE 0x0200
-#define KV_WM_LBUTTONDOWN 0x0201
-#define KV_WM_LBUTTONUP 0x0202
-#define KV_WM_LBUTTONDBLCLK 0x0203
-#define KV_WM_RBUTTONDOWN 0x0204
-#define KV_WM_RBUTTONUP 0x0205
+#define KV_WM_MOUSEMOVE 0x0200u
+#define KV_WM_LBUTTONDOWN 0x0201u
+#define KV_WM_LBUTTONUP 0x0202u
+#define KV_WM_LBUTTONDBLCLK 0x0203u
+#define KV_WM_RBUTTONDOWN 0x0204u
+#define KV_WM_RBUTTONUP 0x0205u
 /* wParam = KV_MK_* flags in the low 16 bits and the signed delta (120 a notch, positive away
  * from the user or to the right) in the high 16 bits; lParam = position as for the mouse. */
-#define KV_WM_MOUSEWHEEL 0x020A
-#define KV_WM_MOUSEHWHEEL 0x020E
+#define KV_WM_MOUSEWHEEL 0x020Au
+#define KV_WM_MOUSEHWHEEL 0x020Eu
 
 #define KV_MK_LBUTTON 0x0001
 #define KV_MK_RBUTTON 0x0002
 #define KV_MK_SHIFT 0x0004
 #define KV_MK_CONTROL 0x0008
 
-/* Virtual-key codes the component acts on. */
+/* Virtual-key codes a host forwards; the component acts on Tab, Space and the moving keys. */
+#define KV_VK_BACK 0x08
 #define KV_VK_TAB 0x09
+#define KV_VK_RETURN 0x0D
+#define KV_VK_ESCAPE 0x1B
 #define KV_VK_SPACE 0x20
 #define KV_VK_PRIOR 0x21
 #define KV_VK_NEXT 0x22
@@ -90,10 +93,12 @@ typedef struct KVRect {
 #define KV_VK_UP 0x26
 #define KV_VK_RIGHT 0x27
 #define KV_VK_DOWN 0x28
+#define KV_VK_INSERT 0x2D
+#define KV_VK_DELETE 0x2E
 
 /* ---- Requests the component makes of its host through the SSSetDefWindowProc procedure ---- */
 /* Repaint: wParam 0, lParam = const KVRect* of the area, or 0 for the whole window. */
-#define KV_HM_INVALIDATE 0x03A0
+#define KV_HM_INVALIDATE 0x03A0u
 
 /* ---- Events, raised only when turned on with SSSetFireEvent ----
  * Each goes to the procedure as (host window, code, 0, lParam), lParam = const int32_t* record. */
