@@ -1,0 +1,13 @@
+#pragma once
+// OnDownloadConfig: the document's "Download Config..." command. It always builds the image
+// (keeping its copy in CORVANTN.DAT in the current folder) and then runs the download, which does
+// nothing when the build was refused.
+
+// own
+#include "download/download_engine.h"
+#include "model/kv_doc.h"
+
+// Asks and reports through the document's ui services; the rest as DownloadToController.
+DownloadOutcome OnDownloadConfig(const CKVDoc& doc, const CProgramSettings& settings,
+                                 CDownloadUi& progress,
+                                 const SerialPlatform& platform = DefaultSerialPlatform());

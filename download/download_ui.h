@@ -1,0 +1,30 @@
+#pragma once
+// CDownloadUi: what a download shows besides its message boxes, that is its progress dialog with
+// one status line and a Cancel button. The Qt dialog implements it on widgets, the command line on
+// the terminal, tests with a script. The download calls ShowProgress once, then the others, and
+// always CloseProgress at the end.
+
+// std
+#include <string>
+
+class CDownloadUi {
+public:
+    // The status text the progress shows before the first step.
+    static constexpr const char* kInitialStatus = "Initiating Communications with PA Controller";
+
+    virtual ~CDownloadUi() = default;
+
+    // Creates and shows the progress with kInitialStatus.
+    virtual void ShowProgress() = 0;
+    virtual void SetStatus(const std::string& text) = 0;
+    // Lets the user interface handle what is waiting for the progress. False once the user has
+    // cancelled (the Cancel button, Escape, or the button once it reads "Close"); the progress
+    // window may already be gone then.
+    virtual bool PumpMessages() = 0;
+    virtual void SetCancelButtonText(const std::string& text) = 0;
+    // Returns when the user has pressed the button that now reads "Close"; at once for a ui that
+    // has no such button.
+    virtual void WaitForClose() = 0;
+    // Destroys the progress window; harmless when it is already gone.
+    virtual void CloseProgress() = 0;
+};
