@@ -1,0 +1,167 @@
+// corvantine-cli, run as a program.
+
+// own
+#include "tests/support/temp_dir.h"
+
+// std
+#include <algorithm>
+#include <cstdlib>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <iterator>
+#include <nlohmann/json.hpp>
+#include <sys/wait.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+struct CliRun {
+    int exit = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string Slurp(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void Spit(const fs::path& path, const std::string& text) {
+    std::ofstream(path, std::ios::binary) << text;
+}
+
+class CliTest : public testing::Test {
+protected:
+    // Runs the tool in the temporary folder with `args` (already quoted where needed).
+    CliRun Cli(const std::string& args) {
+        const std::string command = "cd '" + dir.Path().string() + "' && '" CORV_CLI "' " + args +
+                                    " >'" + (dir / ".out").string() + "' 2>'" +
+                                    (dir / ".err").string() + "'";
+        const int status = std::system(command.c_str());
+        CliRun run;
+        run.exit = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        run.out = Slurp(dir / ".out");
+        run.err = Slurp(dir / ".err");
+        fs::remove(dir / ".out");
+        fs::remove(dir / ".err");
+        return run;
+    }
+
+    // Imports `json` and expects it refused with `line` on standard error and no output file.
+    void ExpectRefused(const std::string& json, const std::string& line) {
+        Spit(dir / "in.json", json);
+        const CliRun run = Cli("import in.json -o out.kvx");
+        EXPECT_NE(run.exit, 0) << json;
+        EXPECT_EQ(run.err, "corvantine-cli: in.json: " + line + "\n") << json;
+        EXPECT_FALSE(fs::exists(dir / "out.kvx")) << json;
+    }
+
+    CTempDir dir;
+};
+
+fs::path Golden(const std::string& name) {
+    const char* root = std::getenv("CORV_SOURCE_DIR");
+    return fs::path(root ? root : CORV_SOURCE_DIR_FALLBACK) / "tests" / "data" / name /
+           "config.kvx";
+}
+
+const char* const kVaried = R"({
+  "version": 258, "maxZones": 12, "zoneNames": ["Lobby", "Caf\u00e9", "Hall \u20ac"],
+  "stations": [
+    {"name": "Front desk", "type": 9, "port": 3, "address": 7, "group": 0,
+     "lcdText": "WELCOME", "buttons": [{"name": "All call", "zones": [1, 2, 12]}, {"zones": [3]}]},
+    {"name": "Panel", "type": 47, "port": 16, "address": 15, "group": 16}
+  ],
+  "softButtons": [{"name": "Fire", "zones": [5]}, {"name": "Evac"}]
+})";
+} // namespace
+
+TEST_F(CliTest, NewWritesTheDefaultDocument) {
+    const CliRun run = Cli("new site.kvx");
+    EXPECT_EQ(run.exit, 0);
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(Slurp(dir / "site.kvx"), Slurp(Golden("new_document")));
+}
+
+TEST_F(CliTest, ImportThenExportThenImportIsByteIdentical) {
+    Spit(dir / "in.json", kVaried);
+    ASSERT_EQ(Cli("import in.json -o a.kvx").exit, 0);
+    const CliRun exported = Cli("export a.kvx");
+    ASSERT_EQ(exported.exit, 0);
+    const auto json = nlohmann::json::parse(exported.out);
+    EXPECT_EQ(json["zoneNames"][1], "Caf\u00e9");
+    EXPECT_EQ(json["zoneNames"].size(), 12u);
+    EXPECT_EQ(json["stations"][0]["buttons"][0]["zones"], nlohmann::json({1, 2, 12}));
+    EXPECT_EQ(json["stations"][0]["buttons"].size(), 9u);
+    EXPECT_EQ(json["stations"][0]["buttons"][1]["name"], "HardButton2");
+    EXPECT_EQ(json["stations"][1]["group"], 16);
+    EXPECT_EQ(json["softButtons"][1]["name"], "Evac");
+    EXPECT_EQ(json["softButtons"][2]["name"], "SoftButton13");
+    Spit(dir / "again.json", exported.out);
+    ASSERT_EQ(Cli("import again.json -o b.kvx").exit, 0);
+    EXPECT_EQ(Slurp(dir / "a.kvx"), Slurp(dir / "b.kvx"));
+}
+
+TEST_F(CliTest, ExportOfAVersion257FileNamesItsVersion) {
+    const CliRun run = Cli("export '" + Golden("version_257").string() + "'");
+    ASSERT_EQ(run.exit, 0);
+    EXPECT_EQ(nlohmann::json::parse(run.out)["version"], 257);
+}
+
+TEST_F(CliTest, ImportRefusesTheFirstRefusedFieldAndWritesNothing) {
+    ExpectRefused(R"({"stations": [{"port": 17}]})", "stations[0].port: 17 refused (1 to 16)");
+    ExpectRefused(R"({"stations": [{"type": 5}]})",
+                  "stations[0].type: 5 refused (3, 4, 9, 10, 47 or 48)");
+    ExpectRefused(
+        R"({"stations": [{"name": "abcdefghijklmnopqrstuvwxyz"}]})",
+        "stations[0].name: \"abcdefghijklmnopqrstuvwxyz\" refused (at most 25 characters)");
+    ExpectRefused(R"({"stations": [{"address": 4294967297}]})",
+                  "stations[0].address: 4294967297 refused (out of range)");
+    ExpectRefused(R"({"stations": [{"group": 1.5}]})",
+                  "stations[0].group: expected an integer, found number");
+    ExpectRefused(R"({"maxZones": 10, "stations": [{"buttons": [{"zones": [11]}]}]})",
+                  "stations[0].buttons[0].zones[0]: zone 11 refused (1 to maxZones 10)");
+    ExpectRefused(R"({"softButtons": [{}, {"zones": [4, 4]}]})",
+                  "softButtons[1].zones[1]: zone 4 listed twice");
+    ExpectRefused(R"({"stations": [{"type": 3, "buttons": [{}, {}, {}, {}]}]})",
+                  "stations[0].buttons: 4 elements refused (0 to 3)");
+    ExpectRefused(R"({"stations": []})", "stations: 0 elements refused (at least 1)");
+    ExpectRefused(R"({"zoneNames": ["\u4e2d"]})",
+                  "zoneNames[0]: \"\u4e2d\" refused (a character without a Windows-1252 form)");
+    ExpectRefused(R"({"maxZone": 10})", "top level: unknown field \"maxZone\"");
+    ExpectRefused(R"({"maxZones": 0})", "maxZones: 0 refused (1 to 99)");
+    ExpectRefused(R"([])", "top level: expected an object, found array");
+}
+
+TEST_F(CliTest, ImportOfBrokenJsonFailsWithOneLine) {
+    Spit(dir / "in.json", "{\"maxZones\": ");
+    const CliRun run = Cli("import in.json -o out.kvx");
+    EXPECT_NE(run.exit, 0);
+    EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1);
+    EXPECT_NE(run.err.find("in.json: not valid JSON"), std::string::npos);
+    EXPECT_FALSE(fs::exists(dir / "out.kvx"));
+}
+
+TEST_F(CliTest, ExportRefusesForeignMissingAndTruncatedFiles) {
+    Spit(dir / "notes.kvx", std::string(100, 'x'));
+    CliRun run = Cli("export notes.kvx");
+    EXPECT_EQ(run.exit, 1);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(
+        run.err,
+        "corvantine-cli: notes.kvx: This file is not a valid KVX file.  File Open Aborted...\n");
+    run = Cli("export missing.kvx");
+    EXPECT_EQ(run.exit, 1);
+    EXPECT_EQ(run.err, "corvantine-cli: missing.kvx: No such file or directory\n");
+    Spit(dir / "cut.kvx", Slurp(Golden("new_document")).substr(0, 500));
+    run = Cli("export cut.kvx");
+    EXPECT_EQ(run.exit, 1);
+    EXPECT_EQ(run.err, "corvantine-cli: cut.kvx: not a complete configuration file, or locked by "
+                       "another program\n");
+}
+
+TEST_F(CliTest, SaveFailureIsReportedWithTheToolkitText) {
+    const CliRun run = Cli("new no/such/folder.kvx");
+    EXPECT_EQ(run.exit, 1);
+    EXPECT_EQ(run.err, "corvantine-cli: Invalid filename.\n");
+}

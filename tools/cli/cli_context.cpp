@@ -1,0 +1,31 @@
+// own
+#include "tools/cli/cli_context.h"
+
+// std
+#include <cerrno>
+#include <cstring>
+#include <iostream>
+#include <unistd.h>
+
+void CCliContext::Fail(const std::string& line) {
+    std::cerr << "corvantine-cli: " << line << '\n';
+    exitCode = 1;
+}
+
+std::unique_ptr<CKVDoc> CCliContext::OpenConfig(const std::string& path) {
+    auto doc = std::make_unique<CKVDoc>(ui);
+    const int shown = ui.messages;
+    ui.subject = path;
+    const bool opened = doc->OnOpenDocument(path);
+    ui.subject.clear();
+    if (opened) return doc;
+    // The document refuses most files silently; a script still needs to hear why it stopped.
+    if (ui.messages != shown) {
+        exitCode = 1;
+    } else if (access(path.c_str(), R_OK) != 0) {
+        Fail(path + ": " + std::strerror(errno));
+    } else {
+        Fail(path + ": not a complete configuration file, or locked by another program");
+    }
+    return nullptr;
+}

@@ -1,0 +1,12 @@
+#pragma once
+// The commands of corvantine-cli; main adds each with one line.
+
+// own
+#include "tools/cli/cli_context.h"
+
+// CLI11
+#include <CLI/CLI.hpp>
+
+void AddNewCommand(CLI::App& app, CCliContext& context);
+void AddExportCommand(CLI::App& app, CCliContext& context);
+void AddImportCommand(CLI::App& app, CCliContext& context);

@@ -1,0 +1,15 @@
+// corvantine-cli: the editor's non-interactive jobs, with the editor's own code.
+
+// own
+#include "tools/cli/commands.h"
+
+int main(int argc, char** argv) {
+    CLI::App app{"Corvantine configuration tool", "corvantine-cli"};
+    app.require_subcommand(1);
+    CCliContext context;
+    AddNewCommand(app, context);
+    AddExportCommand(app, context);
+    AddImportCommand(app, context);
+    CLI11_PARSE(app, argc, argv);
+    return context.exitCode;
+}
