@@ -59,8 +59,8 @@ std::optional<std::string> ReadValue(const std::string& name) {
 std::string CSettingsKey::FilePath() {
     // An unset, empty or relative XDG_CONFIG_HOME is ignored, as the XDG base directories say.
     const char* xdg = std::getenv("XDG_CONFIG_HOME");
-    std::string base = xdg && xdg[0] == '/' ? std::string(xdg)
-                                            : QDir::homePath().toStdString() + "/.config";
+    std::string base =
+        xdg && xdg[0] == '/' ? std::string(xdg) : QDir::homePath().toStdString() + "/.config";
     return base + "/Quellton Electronics/Corvantine.conf";
 }
 

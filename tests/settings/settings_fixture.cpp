@@ -13,8 +13,10 @@ void SettingsTest::SetUp() {
 }
 
 void SettingsTest::TearDown() {
-    if (m_oldXdg) setenv("XDG_CONFIG_HOME", m_oldXdg->c_str(), 1);
-    else unsetenv("XDG_CONFIG_HOME");
+    if (m_oldXdg)
+        setenv("XDG_CONFIG_HOME", m_oldXdg->c_str(), 1);
+    else
+        unsetenv("XDG_CONFIG_HOME");
 }
 
 void SettingsTest::WriteFile(const std::string& bytes) const {

@@ -14,14 +14,16 @@ namespace {
 
 std::string AllHighBytes() {
     std::string bytes;
-    for (int b = 0x80; b <= 0xFF; ++b) bytes.push_back(static_cast<char>(b));
+    for (int b = 0x80; b <= 0xFF; ++b)
+        bytes.push_back(static_cast<char>(b));
     return bytes;
 }
 
 std::string RandomBytes(size_t n, unsigned seed) {
     std::mt19937 generator(seed);
     std::string bytes(n, '\0');
-    for (char& c : bytes) c = static_cast<char>(generator() & 0xFF);
+    for (char& c : bytes)
+        c = static_cast<char>(generator() & 0xFF);
     return bytes;
 }
 
@@ -83,8 +85,8 @@ TEST_F(SettingsKey, SwitchIsOnOnlyForExactlyTRUE) {
 TEST_F(SettingsKey, NumbersReadAsTheCLibraryReadsThemButSaturate) {
     const CSettingsKey key;
     const std::pair<const char*, int32_t> cases[] = {
-        {"2500abc", 2500}, {"abc", 0},     {"", 0},
-        {"  -12", -12},    {"+7 ms", 7},   {"99999999999", std::numeric_limits<int32_t>::max()},
+        {"2500abc", 2500}, {"abc", 0},   {"", 0},
+        {"  -12", -12},    {"+7 ms", 7}, {"99999999999", std::numeric_limits<int32_t>::max()},
     };
     for (const auto& [text, expected] : cases) {
         key.WriteString("Baud", text);
@@ -178,8 +180,8 @@ TEST_F(SettingsKey, WriteWhereTheFolderCannotBeMadeFailsAndCreatesNothing) {
 TEST_F(SettingsKey, WriteToAReadOnlyFileFailsAndChangesNothing) {
     const std::string before = "[General]\nPort=COM1\n";
     WriteFile(before);
-    fs::permissions(m_config.Path(), fs::perms::owner_all | fs::perms::group_exec |
-                                         fs::perms::others_exec);
+    fs::permissions(m_config.Path(),
+                    fs::perms::owner_all | fs::perms::group_exec | fs::perms::others_exec);
     fs::permissions(Folder(), fs::perms::owner_read | fs::perms::owner_exec |
                                   fs::perms::group_exec | fs::perms::others_read |
                                   fs::perms::others_exec);

@@ -1,0 +1,129 @@
+#include "platform/qt/message_box.h"
+
+// own
+#include "platform/qt/cp1252.h"
+#include "platform/qt/dialog_colours.h"
+
+// Qt
+#include <QAbstractButton>
+#include <QGuiApplication>
+
+// std
+#include <array>
+#include <utility>
+
+namespace {
+
+constexpr std::array kButtonSets = {
+    std::pair{MsgButtons::Ok, QMessageBox::StandardButtons(QMessageBox::Ok)},
+    std::pair{MsgButtons::OkCancel, QMessageBox::Ok | QMessageBox::Cancel},
+    std::pair{MsgButtons::YesNo, QMessageBox::Yes | QMessageBox::No},
+    std::pair{MsgButtons::YesNoCancel, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel},
+};
+
+constexpr std::array kIcons = {
+    std::pair{MsgIcon::None, QMessageBox::NoIcon},
+    std::pair{MsgIcon::Information, QMessageBox::Information},
+    std::pair{MsgIcon::Exclamation, QMessageBox::Warning},
+    std::pair{MsgIcon::Question, QMessageBox::Question},
+    std::pair{MsgIcon::Stop, QMessageBox::Critical},
+};
+
+MsgAnswer EscapeAnswer(MsgButtons buttons) {
+    switch (buttons) {
+    case MsgButtons::Ok:
+        return MsgAnswer::Ok;
+    case MsgButtons::YesNo:
+        return MsgAnswer::No;
+    default:
+        return MsgAnswer::Cancel;
+    }
+}
+
+// Shows the normal arrow over the box while the caller's wait cursor is up.
+class CArrowOverWaitCursor {
+public:
+    CArrowOverWaitCursor() : m_active(QGuiApplication::overrideCursor() != nullptr) {
+        if (m_active) QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
+    }
+    ~CArrowOverWaitCursor() {
+        if (m_active) QGuiApplication::restoreOverrideCursor();
+    }
+    CArrowOverWaitCursor(const CArrowOverWaitCursor&) = delete;
+    CArrowOverWaitCursor& operator=(const CArrowOverWaitCursor&) = delete;
+
+private:
+    bool m_active;
+};
+
+} // namespace
+
+MsgAnswer ShowMessageBox(QWidget* parent, const std::string& text, const std::string& caption,
+                         MsgButtons buttons, MsgIcon icon) {
+    QMessageBox box(QtIconOf(icon), FromCp1252(caption), FromCp1252(text),
+                    StandardButtonsOf(buttons), parent);
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(StandardButtonOf(DefaultAnswer(buttons)));
+    box.setEscapeButton(StandardButtonOf(EscapeAnswer(buttons)));
+    ApplyDialogColours(box);
+    const CArrowOverWaitCursor arrow;
+    box.exec();
+    QAbstractButton* clicked = box.clickedButton();
+    return clicked ? AnswerOf(box.standardButton(clicked)) : EscapeAnswer(buttons);
+}
+
+MsgAnswer DefaultAnswer(MsgButtons buttons) {
+    return buttons == MsgButtons::Ok || buttons == MsgButtons::OkCancel ? MsgAnswer::Ok
+                                                                        : MsgAnswer::Yes;
+}
+
+QMessageBox::StandardButton StandardButtonOf(MsgAnswer answer) {
+    switch (answer) {
+    case MsgAnswer::Ok:
+        return QMessageBox::Ok;
+    case MsgAnswer::Cancel:
+        return QMessageBox::Cancel;
+    case MsgAnswer::Yes:
+        return QMessageBox::Yes;
+    case MsgAnswer::No:
+        return QMessageBox::No;
+    }
+    return QMessageBox::NoButton;
+}
+
+MsgAnswer AnswerOf(QMessageBox::StandardButton button) {
+    switch (button) {
+    case QMessageBox::Yes:
+        return MsgAnswer::Yes;
+    case QMessageBox::No:
+        return MsgAnswer::No;
+    case QMessageBox::Cancel:
+        return MsgAnswer::Cancel;
+    default:
+        return MsgAnswer::Ok;
+    }
+}
+
+QMessageBox::StandardButtons StandardButtonsOf(MsgButtons buttons) {
+    for (const auto& [ours, qt] : kButtonSets)
+        if (ours == buttons) return qt;
+    return QMessageBox::Ok;
+}
+
+std::optional<MsgButtons> MsgButtonsOf(QMessageBox::StandardButtons buttons) {
+    for (const auto& [ours, qt] : kButtonSets)
+        if (qt == buttons) return ours;
+    return std::nullopt;
+}
+
+QMessageBox::Icon QtIconOf(MsgIcon icon) {
+    for (const auto& [ours, qt] : kIcons)
+        if (ours == icon) return qt;
+    return QMessageBox::NoIcon;
+}
+
+MsgIcon MsgIconOf(QMessageBox::Icon icon) {
+    for (const auto& [ours, qt] : kIcons)
+        if (qt == icon) return ours;
+    return MsgIcon::None;
+}
