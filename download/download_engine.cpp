@@ -158,6 +158,9 @@ private:
         case READ_CANCELLED:
             return false;
         case READ_TIMEOUT:
+            // A Cancel pressed while the byte was awaited is seen only now; the user asked to
+            // stop, so the time-out is not reported.
+            if (!m_progress.PumpMessages()) return false;
             return Fail(step, "Timed out receiving response.  Aborting download...");
         case READ_HARDWARE_ERROR:
             return Fail(step, "Hardware error receiving response.  Aborting download...");

@@ -1,0 +1,341 @@
+// The download conversation on the in-memory line, with the simulated controller as its far end:
+// every message, the version gates, the results of the response read, cancel and clean-up, timed
+// on a manual clock.
+
+#include "download/download_engine.h"
+#include "download/image_builder.h"
+#include "serial/frame_codec.h"
+#include "tests/download/scripted_download_ui.h"
+#include "tests/serial/fake_serial_device.h"
+#include "tests/support/scripted_ui.h"
+#include "tests/support/temp_dir.h"
+#include "tools/sim/controller_sim.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <sstream>
+
+namespace {
+
+using Bytes = std::vector<uint8_t>;
+using Texts = std::vector<std::string>;
+
+const std::string kConfirm =
+    "Downloading will replace the current Corvantine Configuration.\n\nDo you wish to continue?";
+
+bool Contains(const Bytes& haystack, const Bytes& needle) {
+    return std::search(haystack.begin(), haystack.end(), needle.begin(), needle.end()) !=
+           haystack.end();
+}
+
+class DownloadEngineTest : public ::testing::Test {
+protected:
+    DownloadEngineTest() {
+        host.Attach(3, line);
+        settings.m_szPort = "COM3";
+        settings.m_nTimeoutMs = 200;
+        line.onWritten = [this](uint8_t byte) {
+            if (!bControllerListens) return;
+            const Bytes answer = controller.Feed(byte);
+            if (!answer.empty()) line.Send(answer);
+        };
+        CKVDoc doc(ui);
+        doc.OnNewDocument();
+        // Zone 8 on the first button puts 0xF0-escaped bytes into the image.
+        doc.m_pStations[0]->m_Buttons[0].m_pZones = {CZone(0),  CZone(1),  CZone(2),
+                                                     CZone(3),  CZone(8),  CZone(9),
+                                                     CZone(10), CZone(11), CZone(15)};
+        BuildControllerImage(doc, image, (dir / "CORVANTN.DAT").string());
+        ui.messages.clear();
+    }
+
+    DownloadOutcome Run() {
+        return DownloadToController(image, settings, ui, progress, {&host, &clock});
+    }
+    // The messages after the confirmation.
+    Texts Reported() const {
+        Texts texts = ui.Texts();
+        if (texts.empty() || texts.front() != kConfirm) {
+            ADD_FAILURE() << "no confirmation was asked";
+            return texts;
+        }
+        texts.erase(texts.begin());
+        return texts;
+    }
+    Bytes DownloadFrame() const {
+        Bytes message{0x03};
+        message.insert(message.end(), image.Bytes().begin(), image.Bytes().end());
+        return EncodeFrame(Bytes{0x00}, message);
+    }
+
+    CTempDir dir;
+    CManualClock clock;
+    CFakeSerialLine line{clock};
+    CFakeSerialDeviceHost host;
+    SimOptions options;
+    std::ostringstream controllerLog;
+    CControllerSim controller{options, controllerLog};
+    bool bControllerListens = true;
+    CProgramSettings settings;
+    CScriptedUi ui;
+    CScriptedDownloadUi progress;
+    ControllerImage image;
+};
+
+TEST_F(DownloadEngineTest, SuccessSendsThreeFramesAndOffersClose) {
+    bool portHeldAtClose = true;
+    progress.onButtonText = [&] { portHeldAtClose = line.bHeld; };
+    EXPECT_EQ(Run(), DownloadOutcome::Succeeded);
+    EXPECT_EQ(Reported(), Texts{});
+    EXPECT_EQ(ui.messages[0].buttons, MsgButtons::YesNo);
+    EXPECT_EQ(ui.messages[0].caption, kAppTitle);
+    EXPECT_EQ(progress.statuses,
+              (Texts{"Initiating Communications with PA Controller", "Getting Version",
+                     "PA Controller simulator", "Requesting Download", "Downloading",
+                     "Download Successful"}));
+    EXPECT_EQ(progress.buttonText, "Close");
+    EXPECT_FALSE(portHeldAtClose);
+    EXPECT_EQ(progress.nWaits, 1);
+    EXPECT_EQ(progress.nShown, 1);
+    EXPECT_EQ(progress.nClosed, 1);
+
+    Bytes expected = {0xF1, 0x00, 0x01, 0xF1, 0x00, 0x02};
+    const Bytes download = DownloadFrame();
+    expected.insert(expected.end(), download.begin(), download.end());
+    EXPECT_EQ(line.Written(), expected);
+    EXPECT_TRUE(Contains(download, {0xF0, 0x00})) << "the image needs escapes";
+    EXPECT_FALSE(controller.HadBadImage()) << controllerLog.str();
+}
+
+TEST_F(DownloadEngineTest, OfflineShowsNothingAndOpensNothing) {
+    settings.m_szPort = "OFFLINE";
+    EXPECT_EQ(Run(), DownloadOutcome::NotStarted);
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(progress.nShown, 0);
+}
+
+TEST_F(DownloadEngineTest, OfflineIsCaseSensitive) {
+    settings.m_szPort = "offline";
+    EXPECT_EQ(Run(), DownloadOutcome::PortNotOpened);
+    EXPECT_EQ(Reported(), Texts{"Error: Opening serial port: The port is not open"});
+}
+
+TEST_F(DownloadEngineTest, NoToTheConfirmationOpensNoPort) {
+    ui.answers = {MsgAnswer::No};
+    EXPECT_EQ(Run(), DownloadOutcome::Declined);
+    EXPECT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(line.nOpens, 0u);
+    EXPECT_EQ(progress.nShown, 0);
+}
+
+TEST_F(DownloadEngineTest, EmptyImageStartsNothing) {
+    image.Clear();
+    EXPECT_EQ(Run(), DownloadOutcome::NotStarted);
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(DownloadEngineTest, PortThatFailsToOpenIsReportedAloneAndClosesTheProgress) {
+    settings.m_szPort = "COM5";
+    EXPECT_EQ(Run(), DownloadOutcome::PortNotOpened);
+    EXPECT_EQ(Reported(), Texts{"Error: Opening serial port: The port is not open"});
+    EXPECT_EQ(progress.nShown, 1);
+    EXPECT_EQ(progress.nClosed, 1);
+    EXPECT_EQ(progress.statuses.size(), 1u);
+}
+
+TEST_F(DownloadEngineTest, VersionOneZeroWarnsAndGoesOn) {
+    options.nMajor = 1;
+    options.nMinor = 0;
+    EXPECT_EQ(Run(), DownloadOutcome::Succeeded);
+    EXPECT_EQ(Reported(),
+              Texts{"This version of PA Controller (1.0) does not support ten or four button "
+                    "break-out buttons.\n\nPlease make sure that your view file does not contain "
+                    "any of these elements!"});
+}
+
+TEST_F(DownloadEngineTest, OlderVersionsPassSilently) {
+    options.nMajor = 0;
+    options.nMinor = 9;
+    EXPECT_EQ(Run(), DownloadOutcome::Succeeded);
+    EXPECT_EQ(Reported(), Texts{});
+}
+
+TEST_F(DownloadEngineTest, NewerVersionIsRefusedBeforeTheRequest) {
+    options.nMajor = 1;
+    options.nMinor = 2;
+    options.strVersionText = std::string("v1.2\0tail", 9);
+    EXPECT_EQ(Run(), DownloadOutcome::Failed);
+    EXPECT_EQ(Reported(),
+              Texts{"This Version of PA Controller (1.2) is newer than this software can "
+                    "handle.\n\nPlease upgrade your software to the latest version!"});
+    EXPECT_EQ(progress.statuses.back(), "v1.2") << "the text ends at its first zero byte";
+    EXPECT_EQ(line.Written(), (Bytes{0xF1, 0x00, 0x01}));
+    EXPECT_FALSE(line.bHeld);
+}
+
+TEST_F(DownloadEngineTest, MajorVersionTwoIsNewerWhateverItsMinor) {
+    options.nMajor = 2;
+    options.nMinor = 0;
+    EXPECT_EQ(Run(), DownloadOutcome::Failed);
+    EXPECT_NE(Reported().at(0).find("(2.0) is newer"), std::string::npos);
+}
+
+TEST_F(DownloadEngineTest, ShortVersionResponseIsInvalid) {
+    options.bShortVersion = true;
+    EXPECT_EQ(Run(), DownloadOutcome::Failed);
+    EXPECT_EQ(Reported(), Texts{"Serial Message 'Getting Version': Response was invalid"});
+}
+
+TEST_F(DownloadEngineTest, DeniedRequestNeverSendsTheImage) {
+    options.nRequestCode = 0x55;
+    EXPECT_EQ(Run(), DownloadOutcome::Failed);
+    EXPECT_EQ(Reported(), Texts{"Download Request denied by PA Controller.  Download Aborted."});
+    EXPECT_EQ(line.Written(), (Bytes{0xF1, 0x00, 0x01, 0xF1, 0x00, 0x02}));
+}
+
+TEST_F(DownloadEngineTest, FailedDownloadIsReported) {
+    options.nDownloadCode = 0x55;
+    EXPECT_EQ(Run(), DownloadOutcome::Failed);
+    EXPECT_EQ(Reported(), Texts{"PA Controller Reports Download Failed.  Download Aborted..."});
+    EXPECT_EQ(progress.buttonText, "Cancel");
+}
+
+TEST_F(DownloadEngineTest, UnknownCodesAreUnknownResponses) {
+    options.nRequestCode = 0x41;
+    EXPECT_EQ(Run(), DownloadOutcome::Failed);
+    options.nRequestCode = 0xAA;
+    options.nDownloadCode = 0x00;
+    controller.NewConversation();
+    EXPECT_EQ(Run(), DownloadOutcome::Failed);
+    EXPECT_EQ(Reported(),
+              (Texts{"Serial Message 'Download Request': Error, unknown response.  Aborting "
+                     "download...",
+                     kConfirm,
+                     "Serial Message 'Download': Error, unknown response.  Aborting "
+                     "download..."}));
+}
+
+TEST_F(DownloadEngineTest, SilenceTimesOutOnceWithTheConfiguredTimeout) {
+    options.bSilent = true;
+    EXPECT_EQ(Run(), DownloadOutcome::Failed);
+    EXPECT_EQ(Reported(), Texts{"Serial Message 'Getting Version': Timed out receiving "
+                                "response.  Aborting download..."});
+    EXPECT_GE(clock.GetTickCount(), 200u);
+    EXPECT_LT(clock.GetTickCount(), 200u + 2 * CSerialPort::kPollIntervalMs);
+}
+
+TEST_F(DownloadEngineTest, SilenceAfterTheImageNamesTheDownload) {
+    line.onWritten = [this](uint8_t byte) {
+        const Bytes answer = controller.Feed(byte);
+        // Everything but the image is answered.
+        if (!answer.empty() && line.Written().size() < 10) line.Send(answer);
+    };
+    EXPECT_EQ(Run(), DownloadOutcome::Failed);
+    EXPECT_EQ(Reported(), Texts{"Serial Message 'Download': Timed out receiving response.  "
+                                "Aborting download..."});
+}
+
+TEST_F(DownloadEngineTest, CancelWhileWaitingEndsSilentlyWithinOneTimeout) {
+    options.bSilent = true;
+    progress.cancelWhen = [&] { return clock.GetTickCount() >= 50; };
+    EXPECT_EQ(Run(), DownloadOutcome::Cancelled);
+    EXPECT_EQ(Reported(), Texts{});
+    EXPECT_LE(clock.GetTickCount(), 200u + CSerialPort::kPollIntervalMs);
+    EXPECT_FALSE(line.bHeld);
+    EXPECT_EQ(progress.nClosed, 1);
+}
+
+TEST_F(DownloadEngineTest, CancelDuringNoiseStopsBeforeTheNextByte) {
+    bControllerListens = false;
+    const Bytes noise(40, 0x41);
+    line.Send(noise);
+    progress.cancelWhen = [&] { return progress.nPumps > 5; };
+    EXPECT_EQ(Run(), DownloadOutcome::Cancelled);
+    EXPECT_EQ(Reported(), Texts{});
+    EXPECT_EQ(clock.GetTickCount(), 0u);
+}
+
+TEST_F(DownloadEngineTest, CancelBeforeTheFirstStepSendsNothing) {
+    progress.cancelWhen = [] { return true; };
+    EXPECT_EQ(Run(), DownloadOutcome::Cancelled);
+    EXPECT_TRUE(line.Written().empty());
+    EXPECT_EQ(line.nOpens, 1u);
+    EXPECT_FALSE(line.bHeld);
+    EXPECT_EQ(progress.nClosed, 1);
+}
+
+TEST_F(DownloadEngineTest, CloseRightAfterSuccessIsStillSuccess) {
+    progress.cancelWhen = [&] { return progress.buttonText == "Close"; };
+    EXPECT_EQ(Run(), DownloadOutcome::Succeeded);
+    EXPECT_EQ(progress.nWaits, 0);
+    EXPECT_EQ(progress.nClosed, 1);
+}
+
+TEST_F(DownloadEngineTest, PortErrorWhileReceivingIsAHardwareError) {
+    line.onWritten = [this](uint8_t byte) {
+        if (!controller.Feed(byte).empty()) line.faults.bQueueCount = true;
+    };
+    EXPECT_EQ(Run(), DownloadOutcome::Failed);
+    EXPECT_EQ(Reported(), Texts{"Serial Message 'Getting Version': Hardware error receiving "
+                                "response.  Aborting download..."});
+    EXPECT_EQ(clock.GetTickCount(), 0u) << "no time-out was waited for";
+}
+
+TEST_F(DownloadEngineTest, WriteFailureIsAHardwareErrorTransmitting) {
+    line.faults.bWrite = true;
+    EXPECT_EQ(Run(), DownloadOutcome::Failed);
+    EXPECT_EQ(Reported(), Texts{"Serial Message 'Getting Version': Hardware error transmitting "
+                                "message.  Aborting download..."});
+    EXPECT_FALSE(line.bHeld);
+}
+
+TEST_F(DownloadEngineTest, LineLostInTheImageReleasesThePortForTheNextDownload) {
+    bool lost = false;
+    line.onWritten = [&](uint8_t byte) {
+        const Bytes answer = controller.Feed(byte);
+        if (!answer.empty()) line.Send(answer);
+        if (!lost && line.Written().size() == 1000) lost = line.faults.bWrite = true;
+    };
+    EXPECT_EQ(Run(), DownloadOutcome::Failed);
+    EXPECT_EQ(Reported(), Texts{"Serial Message 'Download': Hardware error transmitting "
+                                "message.  Aborting download..."});
+    EXPECT_FALSE(line.bHeld);
+
+    line.faults.bWrite = false;
+    line.ClearWritten();
+    controller.NewConversation();
+    EXPECT_EQ(Run(), DownloadOutcome::Succeeded);
+    EXPECT_EQ(line.nOpens, 2u);
+}
+
+TEST_F(DownloadEngineTest, TypeByteTimeoutIsAnUnknownResponse) {
+    bControllerListens = false;
+    line.Send(Bytes{0xF1, 0x00, 0x00});
+    EXPECT_EQ(Run(), DownloadOutcome::Failed);
+    EXPECT_EQ(Reported(), Texts{"Serial Message 'Getting Version': Error, unknown response.  "
+                                "Aborting download..."});
+}
+
+TEST_F(DownloadEngineTest, BrokenFramesAreUnknownResponses) {
+    bControllerListens = false;
+    // An unknown type, a third byte other than 0, an escape that stands for nothing.
+    for (const Bytes& frame : {Bytes{0xF1, 0x00, 0x00, 0x07}, Bytes{0xF1, 0x00, 0x01, 0x01},
+                               Bytes{0xF1, 0x00, 0x00, 0x02, 0xF0, 0x02}}) {
+        ui.messages.clear();
+        line.Send(frame);
+        EXPECT_EQ(Run(), DownloadOutcome::Failed);
+        EXPECT_EQ(Reported(), Texts{"Serial Message 'Getting Version': Error, unknown "
+                                    "response.  Aborting download..."});
+    }
+}
+
+TEST_F(DownloadEngineTest, AnyFrameTypeAnswersTheCurrentStep) {
+    bControllerListens = false;
+    // A type-3 frame answers the version request: one byte is too short for a version.
+    line.Send(Bytes{0xF1, 0x00, 0x00, 0x03, 0xAA});
+    EXPECT_EQ(Run(), DownloadOutcome::Failed);
+    EXPECT_EQ(Reported(), Texts{"Serial Message 'Getting Version': Response was invalid"});
+}
+
+} // namespace
