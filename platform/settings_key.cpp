@@ -21,16 +21,21 @@ constexpr const char* kFalse = "FALSE";
 // A settings file holds a dozen short values; one far larger than that is not read into memory.
 constexpr std::uintmax_t kMaxFileBytes = 1 << 20;
 
-bool TooLargeToRead(const std::string& path) {
+// Whether QSettings may open the file: it is missing, or a regular file of a sane size. A pipe or
+// device in its place would block or flood the reader, and a huge file would fill memory.
+bool SafeToOpen(const std::string& path) {
     std::error_code error;
+    const auto status = std::filesystem::status(path, error);
+    if (status.type() == std::filesystem::file_type::not_found) return true;
+    if (status.type() != std::filesystem::file_type::regular) return false;
     const std::uintmax_t size = std::filesystem::file_size(path, error);
-    return !error && size > kMaxFileBytes;
+    return !error && size <= kMaxFileBytes;
 }
 
 // The stored text as single-byte text of any length, or nothing when it cannot be read.
 std::optional<std::string> ReadStoredText(const std::string& name) {
     const std::string path = CSettingsKey::FilePath();
-    if (TooLargeToRead(path)) return std::nullopt;
+    if (!SafeToOpen(path)) return std::nullopt;
     const QSettings settings(QString::fromStdString(path), QSettings::IniFormat);
     // A file QSettings could only partly parse is not trusted for any value.
     if (settings.status() != QSettings::NoError) return std::nullopt;
@@ -80,8 +85,8 @@ bool CSettingsKey::ReadBool(const std::string& name, bool def) const {
 
 int CSettingsKey::WriteString(const std::string& name, const std::string& text) const {
     const std::string path = FilePath();
-    // Writing rewrites the whole file after reading it, so an oversized one is left alone.
-    if (TooLargeToRead(path)) return -1;
+    // Writing reads the whole file before it rewrites it, so what cannot be read is left alone.
+    if (!SafeToOpen(path)) return -1;
     QSettings settings(QString::fromStdString(path), QSettings::IniFormat);
     // Bytes map one to one onto the first 256 code points, so every byte reads back as written.
     settings.setValue(QString::fromLatin1(name),

@@ -7,8 +7,9 @@
 //
 // Reads never fail: a value that cannot be read (no file, unreadable or corrupt file, value absent,
 // not plain text, not single-byte, longer than 512 bytes) gives the caller's default; so does every
-// value of a file over 1 MiB, which is never read. Writes return 0 when the value was stored and
-// -1 when it could not be (nor into an oversized file); a failed write leaves the file as it was.
+// value when something other than a regular file of at most 1 MiB stands at the path, which is
+// then never opened. Writes return 0 when the value was stored and -1 when it could not be (nor
+// over such a file); a failed write leaves the file as it was.
 
 #include <cstdint>
 #include <string>

@@ -21,6 +21,13 @@ constexpr std::array kButtonSets = {
     std::pair{MsgButtons::YesNoCancel, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel},
 };
 
+constexpr std::array kAnswers = {
+    std::pair{MsgAnswer::Ok, QMessageBox::Ok},
+    std::pair{MsgAnswer::Cancel, QMessageBox::Cancel},
+    std::pair{MsgAnswer::Yes, QMessageBox::Yes},
+    std::pair{MsgAnswer::No, QMessageBox::No},
+};
+
 constexpr std::array kIcons = {
     std::pair{MsgIcon::None, QMessageBox::NoIcon},
     std::pair{MsgIcon::Information, QMessageBox::Information},
@@ -78,30 +85,15 @@ MsgAnswer DefaultAnswer(MsgButtons buttons) {
 }
 
 QMessageBox::StandardButton StandardButtonOf(MsgAnswer answer) {
-    switch (answer) {
-    case MsgAnswer::Ok:
-        return QMessageBox::Ok;
-    case MsgAnswer::Cancel:
-        return QMessageBox::Cancel;
-    case MsgAnswer::Yes:
-        return QMessageBox::Yes;
-    case MsgAnswer::No:
-        return QMessageBox::No;
-    }
+    for (const auto& [ours, qt] : kAnswers)
+        if (ours == answer) return qt;
     return QMessageBox::NoButton;
 }
 
 MsgAnswer AnswerOf(QMessageBox::StandardButton button) {
-    switch (button) {
-    case QMessageBox::Yes:
-        return MsgAnswer::Yes;
-    case QMessageBox::No:
-        return MsgAnswer::No;
-    case QMessageBox::Cancel:
-        return MsgAnswer::Cancel;
-    default:
-        return MsgAnswer::Ok;
-    }
+    for (const auto& [ours, qt] : kAnswers)
+        if (qt == button) return ours;
+    return MsgAnswer::Ok;
 }
 
 QMessageBox::StandardButtons StandardButtonsOf(MsgButtons buttons) {

@@ -21,7 +21,7 @@ void Type(QLineEdit& edit, const QString& text) {
 
 } // namespace
 
-TEST(Cp1252, EveryByteRoundTripsThroughItsOwnCharacter) {
+TEST(WidgetText, EveryByteRoundTripsThroughItsOwnCharacter) {
     std::string all;
     for (int b = 0; b < 256; ++b)
         all.push_back(static_cast<char>(b));
@@ -35,7 +35,7 @@ TEST(Cp1252, EveryByteRoundTripsThroughItsOwnCharacter) {
     EXPECT_EQ(text[0xE9], QChar(0x00E9));
 }
 
-TEST(Cp1252, RefusesACharacterWithoutASingleByteForm) {
+TEST(WidgetText, RefusesACharacterWithoutASingleByteForm) {
     EXPECT_EQ(ToCp1252(QString::fromUtf8("Caf\u00e9 \u20ac5")), "Caf\xE9 \x80"
                                                                 "5");
     EXPECT_EQ(ToCp1252(QString::fromUtf8("Zone \u03a9")), std::nullopt);
@@ -43,7 +43,7 @@ TEST(Cp1252, RefusesACharacterWithoutASingleByteForm) {
     EXPECT_EQ(ToCp1252(QString::fromUtf8("Lobby \U0001F4E2")), std::nullopt);
 }
 
-TEST(Cp1252, LineEditRefusesTypedOrPastedCharacterWithoutAByte) {
+TEST(WidgetText, LineEditRefusesTypedOrPastedCharacterWithoutAByte) {
     QtTestApp();
     QLineEdit edit;
     CCp1252Validator validator;

@@ -3,19 +3,29 @@
 #include "platform/settings_key.h"
 #include "tests/settings/settings_fixture.h"
 
+// std
+#include <tuple>
+
 using ProgramSettings = SettingsTest;
+
+namespace {
+
+// Port, time-out, line speed, test switch, 48-button switch, station addresses.
+using Fields = std::tuple<std::string, int32_t, int32_t, bool, bool, bool>;
+
+Fields FieldsOf(const CProgramSettings& s) {
+    return {s.m_szPort,       s.m_nTimeoutMs,  s.m_nBaud,
+            s.m_bTestEnabled, s.m_b48ButtonOK, s.m_bShowAddresses};
+}
+
+} // namespace
 
 TEST_F(ProgramSettings, NoStoredSettingsGiveOfflineAnd3000And19200AndSwitchesOff) {
     CProgramSettings settings;
     settings.m_szPort = "COM1";
     settings.m_bTestEnabled = true;
     settings.LoadSettings();
-    EXPECT_EQ(settings.m_szPort, "OFFLINE");
-    EXPECT_EQ(settings.m_nTimeoutMs, 3000);
-    EXPECT_EQ(settings.m_nBaud, 19200);
-    EXPECT_FALSE(settings.m_bTestEnabled);
-    EXPECT_FALSE(settings.m_b48ButtonOK);
-    EXPECT_FALSE(settings.m_bShowAddresses);
+    EXPECT_EQ(FieldsOf(settings), Fields("OFFLINE", 3000, 19200, false, false, false));
 }
 
 TEST_F(ProgramSettings, StoredValuesLoadUnchangedAndAddressesStartHidden) {
@@ -28,12 +38,7 @@ TEST_F(ProgramSettings, StoredValuesLoadUnchangedAndAddressesStartHidden) {
     CProgramSettings settings;
     settings.m_bShowAddresses = true;
     settings.LoadSettings();
-    EXPECT_EQ(settings.m_szPort, "COM3");
-    EXPECT_EQ(settings.m_nTimeoutMs, 2500);
-    EXPECT_EQ(settings.m_nBaud, 123);
-    EXPECT_TRUE(settings.m_bTestEnabled);
-    EXPECT_TRUE(settings.m_b48ButtonOK);
-    EXPECT_FALSE(settings.m_bShowAddresses);
+    EXPECT_EQ(FieldsOf(settings), Fields("COM3", 2500, 123, true, true, false));
 }
 
 TEST_F(ProgramSettings, PortNameLongerThan15IsNeverCutIntoAnotherPort) {

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <limits>
 #include <random>
+#include <sys/stat.h>
 
 namespace fs = std::filesystem;
 
@@ -144,9 +145,17 @@ TEST_F(SettingsKey, OversizedFileIsNeitherReadNorRewritten) {
     EXPECT_EQ(fs::file_size(File()), 64u << 20);
 }
 
-TEST_F(SettingsKey, UnreadableFileGivesDefaults) {
-    fs::create_directories(File()); // a folder where the file should be cannot be read as one
+TEST_F(SettingsKey, FolderPipeOrDeviceInPlaceOfTheFileGivesDefaultsWithoutBlocking) {
     const CSettingsKey key;
+    fs::create_directories(File());
+    EXPECT_EQ(key.ReadInt("Timeout mS", 3000), 3000);
+    EXPECT_EQ(key.WriteInt("Timeout mS", 500), -1);
+    fs::remove(File());
+    ASSERT_EQ(mkfifo(File().c_str(), 0600), 0); // opening it to read would wait for a writer
+    EXPECT_EQ(key.ReadInt("Timeout mS", 3000), 3000);
+    EXPECT_EQ(key.WriteInt("Timeout mS", 500), -1);
+    fs::remove(File());
+    fs::create_symlink("/dev/zero", File()); // endless bytes
     EXPECT_EQ(key.ReadInt("Timeout mS", 3000), 3000);
     EXPECT_EQ(key.WriteInt("Timeout mS", 500), -1);
 }

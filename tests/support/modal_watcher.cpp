@@ -4,6 +4,7 @@
 #include "tests/support/qt_test_app.h"
 
 // Qt
+#include <QApplication>
 #include <QPointer>
 
 #include <gtest/gtest.h>

@@ -5,7 +5,6 @@
 // dialog and a watcher can answer that one too.
 
 // Qt
-#include <QApplication>
 #include <QTimer>
 #include <QWidget>
 
