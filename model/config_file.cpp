@@ -13,6 +13,7 @@ constexpr std::size_t kHeaderField = 62;
 constexpr std::string_view kHeaderText =
     "; KVX Corvantine source file, Quellton/Vintrella Inc. \r\n\r\n";
 constexpr uint16_t kFirstTooNewVersion = 259;
+constexpr uint32_t kMaxStations = CStation::kMaxPort * CStation::kMaxAddress;
 // A CStation record needs at least its tag, type, name, port and address.
 constexpr std::size_t kMinStationRecord = 2 + 1 + 1 + 2 + 2;
 
@@ -90,9 +91,10 @@ bool CKVDoc::ReadConfigFile(std::span<const uint8_t> source) {
         for (int n = 0; n < zones; ++n)
             m_strZoneNames[n] = ar.ReadText();
 
-        // The editor and its views need at least one station.
+        // The editor and its views need at least one station, and no two stations share a
+        // port/address pair, so there cannot be more stations than pairs.
         const uint32_t stations = ar.ReadCount();
-        if (stations == 0) ar.RefuseContent();
+        if (stations == 0 || stations > kMaxStations) ar.RefuseContent();
         m_pStations.reserve(ar.BoundedCount(stations, kMinStationRecord));
         for (uint32_t i = 0; i < stations; ++i) {
             auto object = ar.ReadObject(CStation::classCStation);

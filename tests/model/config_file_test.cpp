@@ -285,11 +285,26 @@ TEST(ConfigFile, RefusesZoneCountOf0OrAbove99) {
     }
 }
 
-TEST(ConfigFile, RefusesEmptyStationList) {
-    CBytes b = NewDocumentHead();
-    b.Word(0);
-    SoftButtons(b);
-    EXPECT_TRUE(RefusedAsNotValid(b.bytes));
+TEST(ConfigFile, RefusesEmptyStationListAndMoreStationsThanPortAddressPairs) {
+    CBytes empty = NewDocumentHead();
+    empty.Word(0);
+    SoftButtons(empty);
+    EXPECT_TRUE(RefusedAsNotValid(empty.bytes));
+
+    const auto withStations = [](int count) {
+        CBytes b = NewDocumentHead();
+        b.Word(static_cast<uint16_t>(count)).ClassRecord("CStation");
+        for (int i = 0; i < count; ++i) {
+            if (i > 0) b.Word(0x8001);
+            b.Byte(0).ShortText("").Word(1 + i % 16).Word(1 + i / 16).Word(1);
+        }
+        return SoftButtons(b).bytes;
+    };
+    CScriptedUi ui;
+    CKVDoc doc(ui);
+    ASSERT_TRUE(doc.ReadConfigFile(withStations(240)));
+    EXPECT_EQ(doc.m_pStations.size(), 240u);
+    EXPECT_TRUE(RefusedAsNotValid(withStations(241)));
 }
 
 TEST(ConfigFile, RefusesStationTypeByteAbove48) {
