@@ -10,3 +10,4 @@
 void AddNewCommand(CLI::App& app, CCliContext& context);
 void AddExportCommand(CLI::App& app, CCliContext& context);
 void AddImportCommand(CLI::App& app, CCliContext& context);
+void AddPortsCommand(CLI::App& app, CCliContext& context);

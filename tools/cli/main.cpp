@@ -10,6 +10,7 @@ int main(int argc, char** argv) {
     AddNewCommand(app, context);
     AddExportCommand(app, context);
     AddImportCommand(app, context);
+    AddPortsCommand(app, context);
     CLI11_PARSE(app, argc, argv);
     return context.exitCode;
 }
