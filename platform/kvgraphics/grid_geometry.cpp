@@ -33,8 +33,8 @@ const CGridGeometry::CLayout& CGridGeometry::Layout() const {
     l.tableVersion = m_table.LayoutVersion();
     l.sizeVersion = m_nSizeVersion;
 
-    // Widths count 1/256 of a character, which is seven tenths of the pixel height wide.
-    const int32_t charWidth = FontPixels() * 7 / 10;
+    // Widths count 1/256 of a character, which is three quarters of the pixel height wide.
+    const int32_t charWidth = FontPixels() * 3 / 4;
     const auto pixels = [charWidth](int32_t units) {
         return std::max(2, Scaled(units, charWidth, 256));
     };

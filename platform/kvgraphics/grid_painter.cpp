@@ -213,13 +213,17 @@ void CGridPainter::PaintActiveFrame() {
     KVRect cell{};
     if (!m_geometry.VisibleCellRect(m_grid.ActiveRow(), m_grid.ActiveCol(), cell)) return;
     const QColor colour(m_grid.HasFocus() ? kActiveFocused : kActiveUnfocused);
-    // Two pixels wide, over the cell's grid lines on all four sides.
+    // Two pixels wide over the cell's grid lines on all four sides, with a white line inside so
+    // that it stands out from a filled cell too.
     const QRect outer(cell.left - 1, cell.top - 1, cell.right - cell.left + 1,
                       cell.bottom - cell.top + 1);
     m_painter.fillRect(outer.left(), outer.top(), outer.width(), 2, colour);
     m_painter.fillRect(outer.left(), outer.bottom() - 1, outer.width(), 2, colour);
     m_painter.fillRect(outer.left(), outer.top(), 2, outer.height(), colour);
     m_painter.fillRect(outer.right() - 1, outer.top(), 2, outer.height(), colour);
+    m_painter.setPen(QColor(kCellBackground));
+    m_painter.setBrush(Qt::NoBrush);
+    m_painter.drawRect(outer.adjusted(2, 2, -3, -3));
 }
 
 void CGridPainter::PaintHeaders() {

@@ -16,9 +16,10 @@
  * Texts are single-byte Windows-1252, zero-terminated; the component copies them.
  *
  * Units: column and row-header widths are in 1/256 of a character of the default font. A character
- * is 0.7 of the font's pixel height wide, and the pixel height is the point size at 96 dots per
- * inch, so "Arial" 8 makes characters 7 pixels wide and a width of 2048 (eight characters) 56
- * pixels. Every row, and the column header, is the pixel height plus 8 pixels tall.
+ * is three quarters of the font's pixel height wide (rounded down), the pixel height being the
+ * point size at 96 dots per inch, rounded; so "Arial" 8 is 11 pixels high, its characters are 8
+ * pixels wide, a width of 2048 (eight characters) is 64 pixels and 750 is 23. Every row, and the
+ * column header, is the pixel height plus 8 pixels tall.
  *
  * Scrolling: the component draws its own scroll bars inside the host window, at the right and
  * bottom edges, whenever the table does not fit. It scrolls whole rows and columns, by the wheel,

@@ -1,8 +1,8 @@
 #pragma once
 // A grid instance driven through the component's C entry points alone, with a procedure that
 // records every event, repaint request and passed-on message. The layout helpers use the
-// documented units: header 2048 and columns 750 at "Arial" 8 give a 56-pixel row header,
-// 20-pixel columns and 19-pixel rows.
+// documented units: header 2048 and columns 750 at "Arial" 8 give a 64-pixel row header,
+// 23-pixel columns and 19-pixel rows.
 
 // own
 #include "platform/kvgraphics/graphics_dll.h"
@@ -22,8 +22,8 @@
 
 class CGridFixture : public ::testing::Test {
 protected:
-    static constexpr int kHeaderWidth = 56;
-    static constexpr int kColWidth = 20;
+    static constexpr int kHeaderWidth = 64;
+    static constexpr int kColWidth = 23;
     static constexpr int kRowHeight = 19;
     static constexpr int kWidth = 400;
     static constexpr int kHeight = 300;

@@ -20,8 +20,8 @@
 
 namespace {
 // The documented units: header 2048 and columns 750 at "Arial" 8.
-constexpr int kHeaderWidth = 56;
-constexpr int kColWidth = 20;
+constexpr int kHeaderWidth = 64;
+constexpr int kColWidth = 23;
 constexpr int kRowHeight = 19;
 
 QPoint CellCentre(int row, int col) {
