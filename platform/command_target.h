@@ -1,15 +1,23 @@
 #pragma once
 // Command tables: each class that handles commands keeps one static table of command id ->
 // handler, with an optional update handler that can disable or check the command's menu item
-// and toolbar button. A class answers FindCommand from its table and falls back to its base:
+// and toolbar button. A class answers FindCommand from its table and falls back to its base. The
+// table is a static member, so that it may name the class's private handlers:
 //
-//   const CommandEntry<CKVFrame> kFrameCommands[] = {
+//   class CKVFrame : public CMDIRememberFrame {
+//       CommandHandlers FindCommand(CommandId id) override;
+//   private:
+//       void OnToolsCommunications();
+//       static const CommandEntry<CKVFrame> kCommands[];
+//   };
+//
+//   const CommandEntry<CKVFrame> CKVFrame::kCommands[] = {
 //       {ID_TOOLS_COMMUNICATIONS, &CKVFrame::OnToolsCommunications},
 //       {ID_VIEW_STATION_ADDRESSES, &CKVFrame::OnViewStationAddresses,
 //        &CKVFrame::OnUpdateViewStationAddresses},
 //   };
 //   CommandHandlers CKVFrame::FindCommand(CommandId id) {
-//       if (auto found = FindInTable(*this, kFrameCommands, id)) return found;
+//       if (auto found = FindInTable(*this, kCommands, id)) return found;
 //       return CMDIRememberFrame::FindCommand(id);
 //   }
 

@@ -34,42 +34,48 @@ private:
 };
 
 // A base frame with one command and a derived one that adds a checkable switch, as the main
-// frame extends the remembering frame.
+// frame extends the remembering frame; handlers are private, as in the program's classes.
 class CBaseFrame : public CCmdTarget {
 public:
     CommandHandlers FindCommand(CommandId id) override;
-    void OnCommunications() { ++communications; }
     int communications = 0;
+
+private:
+    void OnCommunications() { ++communications; }
+    static const CommandEntry<CBaseFrame> kCommands[];
 };
 
-const CommandEntry<CBaseFrame> kBaseCommands[] = {
+const CommandEntry<CBaseFrame> CBaseFrame::kCommands[] = {
     {ID_TOOLS_COMMUNICATIONS, &CBaseFrame::OnCommunications},
 };
 
 CommandHandlers CBaseFrame::FindCommand(CommandId id) {
-    return FindInTable(*this, kBaseCommands, id);
+    return FindInTable(*this, kCommands, id);
 }
 
 class CSwitchFrame : public CBaseFrame {
 public:
     CommandHandlers FindCommand(CommandId id) override;
+    bool on = false;
+    bool locked = true;
+    int lockedRuns = 0;
+
+private:
     void OnToggle() { on = !on; }
     void OnUpdateToggle(CCmdUI& ui) { ui.SetCheck(on); }
     void OnUpdateLocked(CCmdUI& ui) { ui.Enable(!locked); }
     void OnLocked() { ++lockedRuns; }
-    bool on = false;
-    bool locked = true;
-    int lockedRuns = 0;
+    static const CommandEntry<CSwitchFrame> kCommands[];
 };
 
-const CommandEntry<CSwitchFrame> kSwitchCommands[] = {
+const CommandEntry<CSwitchFrame> CSwitchFrame::kCommands[] = {
     {ID_VIEW_STATION_ADDRESSES, &CSwitchFrame::OnToggle, &CSwitchFrame::OnUpdateToggle},
     {ID_MAX_ZONES, &CSwitchFrame::OnLocked, &CSwitchFrame::OnUpdateLocked},
     {ID_FILE_PRINT_SETUP, nullptr, &CSwitchFrame::OnUpdateLocked},
 };
 
 CommandHandlers CSwitchFrame::FindCommand(CommandId id) {
-    if (auto found = FindInTable(*this, kSwitchCommands, id)) return found;
+    if (auto found = FindInTable(*this, kCommands, id)) return found;
     return CBaseFrame::FindCommand(id);
 }
 
