@@ -12,6 +12,21 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+namespace {
+
+// The byte count of a read or write on a non-blocking descriptor: 0 when it would have to wait,
+// -1 on failure; a call cut short by a signal is repeated.
+template <typename Call> long NonBlocking(Call call) {
+    for (;;) {
+        const ssize_t n = call();
+        if (n >= 0) return n;
+        if (errno == EAGAIN) return 0;
+        if (errno != EINTR) return -1;
+    }
+}
+
+} // namespace
+
 CPosixSerialDevice::~CPosixSerialDevice() {
     if (m_fd >= 0) Close();
 }
@@ -58,21 +73,11 @@ bool CPosixSerialDevice::InputQueueCount(uint32_t& count) {
 }
 
 long CPosixSerialDevice::Read(uint8_t* buffer, size_t size) {
-    for (;;) {
-        const ssize_t n = read(m_fd, buffer, size);
-        if (n >= 0) return n;
-        if (errno == EAGAIN) return 0;
-        if (errno != EINTR) return -1;
-    }
+    return NonBlocking([&] { return read(m_fd, buffer, size); });
 }
 
 long CPosixSerialDevice::Write(const uint8_t* data, size_t size) {
-    for (;;) {
-        const ssize_t n = write(m_fd, data, size);
-        if (n >= 0) return n;
-        if (errno == EAGAIN) return 0;
-        if (errno != EINTR) return -1;
-    }
+    return NonBlocking([&] { return write(m_fd, data, size); });
 }
 
 bool CPosixSerialDevice::Close() {
