@@ -36,6 +36,21 @@ constexpr std::array kIcons = {
     std::pair{MsgIcon::Stop, QMessageBox::Critical},
 };
 
+// Lookups in the tables above, each way.
+template <class Table, class Ours> auto QtOf(const Table& table, Ours ours) {
+    std::optional<typename Table::value_type::second_type> found;
+    for (const auto& entry : table)
+        if (entry.first == ours) return found = entry.second;
+    return found;
+}
+
+template <class Table, class QtValue> auto OursOf(const Table& table, QtValue qt) {
+    std::optional<typename Table::value_type::first_type> found;
+    for (const auto& entry : table)
+        if (entry.second == qt) return found = entry.first;
+    return found;
+}
+
 MsgAnswer EscapeAnswer(MsgButtons buttons) {
     switch (buttons) {
     case MsgButtons::Ok:
@@ -85,37 +100,25 @@ MsgAnswer DefaultAnswer(MsgButtons buttons) {
 }
 
 QMessageBox::StandardButton StandardButtonOf(MsgAnswer answer) {
-    for (const auto& [ours, qt] : kAnswers)
-        if (ours == answer) return qt;
-    return QMessageBox::NoButton;
+    return QtOf(kAnswers, answer).value_or(QMessageBox::NoButton);
 }
 
 MsgAnswer AnswerOf(QMessageBox::StandardButton button) {
-    for (const auto& [ours, qt] : kAnswers)
-        if (qt == button) return ours;
-    return MsgAnswer::Ok;
+    return OursOf(kAnswers, button).value_or(MsgAnswer::Ok);
 }
 
 QMessageBox::StandardButtons StandardButtonsOf(MsgButtons buttons) {
-    for (const auto& [ours, qt] : kButtonSets)
-        if (ours == buttons) return qt;
-    return QMessageBox::Ok;
+    return QtOf(kButtonSets, buttons).value_or(QMessageBox::Ok);
 }
 
 std::optional<MsgButtons> MsgButtonsOf(QMessageBox::StandardButtons buttons) {
-    for (const auto& [ours, qt] : kButtonSets)
-        if (qt == buttons) return ours;
-    return std::nullopt;
+    return OursOf(kButtonSets, buttons);
 }
 
 QMessageBox::Icon QtIconOf(MsgIcon icon) {
-    for (const auto& [ours, qt] : kIcons)
-        if (ours == icon) return qt;
-    return QMessageBox::NoIcon;
+    return QtOf(kIcons, icon).value_or(QMessageBox::NoIcon);
 }
 
 MsgIcon MsgIconOf(QMessageBox::Icon icon) {
-    for (const auto& [ours, qt] : kIcons)
-        if (qt == icon) return ours;
-    return MsgIcon::None;
+    return OursOf(kIcons, icon).value_or(MsgIcon::None);
 }
