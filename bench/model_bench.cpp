@@ -55,27 +55,30 @@ void ReadFromMemory(benchmark::State& state) {
     }
 }
 
+// The largest configuration and a file of it in a temporary folder.
+struct LargestOnDisk {
+    LargestOnDisk() {
+        FillLargest(doc);
+        doc.OnSaveDocument(path);
+    }
+    CScriptedUi ui;
+    CKVDoc doc{ui};
+    CTempDir dir;
+    std::string path = dir / "largest.kvx";
+};
+
 // The whole save: temporary file, write, fsync, rename, folder fsync.
 void SaveDocument(benchmark::State& state) {
-    CScriptedUi ui;
-    CKVDoc doc(ui);
-    FillLargest(doc);
-    CTempDir dir;
-    const std::string path = dir / "largest.kvx";
+    LargestOnDisk largest;
     for (auto _ : state)
-        benchmark::DoNotOptimize(doc.OnSaveDocument(path));
+        benchmark::DoNotOptimize(largest.doc.OnSaveDocument(largest.path));
 }
 
 void OpenDocument(benchmark::State& state) {
-    CScriptedUi ui;
-    CKVDoc source(ui);
-    FillLargest(source);
-    CTempDir dir;
-    const std::string path = dir / "largest.kvx";
-    source.OnSaveDocument(path);
+    LargestOnDisk largest;
     for (auto _ : state) {
-        CKVDoc doc(ui);
-        benchmark::DoNotOptimize(doc.OnOpenDocument(path));
+        CKVDoc doc(largest.ui);
+        benchmark::DoNotOptimize(doc.OnOpenDocument(largest.path));
     }
 }
 } // namespace

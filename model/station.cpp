@@ -7,6 +7,12 @@
 
 namespace {
 constexpr std::array<int, 6> kTypesByCode = {4, 10, 48, 3, 9, 47};
+
+// The setters' rule: an accepted value is stored, a refused one leaves the field as it was.
+template <class T> bool Store(T& field, const T& value, bool accepted) {
+    if (accepted) field = value;
+    return accepted;
+}
 } // namespace
 
 const CRuntimeClass CStation::classCStation = {"CStation", 0, &CreateObjectOf<CStation>};
@@ -22,39 +28,27 @@ int CStation::TypeCode(int type) {
 }
 
 bool CStation::SetName(const std::string& name) {
-    if (name.size() > kMaxName) return false;
-    m_strName = name;
-    return true;
+    return Store(m_strName, name, name.size() <= kMaxName);
 }
 
 bool CStation::SetType(int type) {
-    if (TypeCode(type) < 0) return false;
-    m_nType = type;
-    return true;
+    return Store(m_nType, type, TypeCode(type) >= 0);
 }
 
 bool CStation::SetPort(int port) {
-    if (port < 1 || port > kMaxPort) return false;
-    m_nPort = port;
-    return true;
+    return Store(m_nPort, port, port >= 1 && port <= kMaxPort);
 }
 
 bool CStation::SetAddress(int address) {
-    if (address < 1 || address > kMaxAddress) return false;
-    m_nAddress = address;
-    return true;
+    return Store(m_nAddress, address, address >= 1 && address <= kMaxAddress);
 }
 
 bool CStation::SetGroup(int group) {
-    if (group < 0 || group > kMaxGroup) return false;
-    m_nGroup = group;
-    return true;
+    return Store(m_nGroup, group, group >= 0 && group <= kMaxGroup);
 }
 
 bool CStation::SetLcdText(const std::string& text) {
-    if (text.size() > kMaxLcdText) return false;
-    m_strLcdText = text;
-    return true;
+    return Store(m_strLcdText, text, text.size() <= kMaxLcdText);
 }
 
 void CStation::Serialize(CArchive& ar) {
