@@ -6,9 +6,10 @@
 #include <memory>
 
 DownloadOutcome OnDownloadConfig(const CKVDoc& doc, const CProgramSettings& settings,
-                                 CDownloadUi& progress, const SerialPlatform& platform) {
+                                 CUiServices& ui, CDownloadUi& progress,
+                                 const SerialPlatform& platform) {
     // Rebuilt from scratch for every download; 32 KiB is kept off the stack.
     const auto image = std::make_unique<ControllerImage>();
     BuildControllerImage(doc, *image);
-    return DownloadToController(*image, settings, doc.Ui(), progress, platform);
+    return DownloadToController(*image, settings, ui, progress, platform);
 }

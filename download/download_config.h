@@ -7,7 +7,8 @@
 #include "download/download_engine.h"
 #include "model/kv_doc.h"
 
-// Asks and reports through the document's ui services; the rest as DownloadToController.
+// The build reports through the document's ui services, the download asks and reports through
+// `ui` (the editor passes the document's own); the rest as DownloadToController.
 DownloadOutcome OnDownloadConfig(const CKVDoc& doc, const CProgramSettings& settings,
-                                 CDownloadUi& progress,
+                                 CUiServices& ui, CDownloadUi& progress,
                                  const SerialPlatform& platform = DefaultSerialPlatform());

@@ -57,7 +57,7 @@ protected:
 
     DownloadOutcome Download() {
         CCurrentFolder here(xdg.Path());
-        return OnDownloadConfig(doc, settings, progress, {&host, &SystemClock()});
+        return OnDownloadConfig(doc, settings, ui, progress, {&host, &SystemClock()});
     }
     // The messages after the confirmation.
     Texts Reported() const {

@@ -11,3 +11,5 @@ void AddNewCommand(CLI::App& app, CCliContext& context);
 void AddExportCommand(CLI::App& app, CCliContext& context);
 void AddImportCommand(CLI::App& app, CCliContext& context);
 void AddPortsCommand(CLI::App& app, CCliContext& context);
+void AddImageCommand(CLI::App& app, CCliContext& context);
+void AddDownloadCommand(CLI::App& app, CCliContext& context);

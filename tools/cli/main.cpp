@@ -11,6 +11,8 @@ int main(int argc, char** argv) {
     AddExportCommand(app, context);
     AddImportCommand(app, context);
     AddPortsCommand(app, context);
+    AddImageCommand(app, context);
+    AddDownloadCommand(app, context);
     CLI11_PARSE(app, argc, argv);
     return context.exitCode;
 }
