@@ -157,27 +157,18 @@ int32_t SSSetAllowTabs(HSS h, int32_t on) {
 }
 
 // The component has no cell editing, formulas, moving or resizing for these to switch.
-int32_t SSSetAllowDelete(HSS h, int32_t on) {
-    return AcceptFlag(h, on);
-}
-int32_t SSSetAllowEditHeaders(HSS h, int32_t on) {
-    return AcceptFlag(h, on);
-}
-int32_t SSSetAllowFormulas(HSS h, int32_t on) {
-    return AcceptFlag(h, on);
-}
-int32_t SSSetAllowInCellEditing(HSS h, int32_t on) {
-    return AcceptFlag(h, on);
-}
-int32_t SSSetAllowMoveRange(HSS h, int32_t on) {
-    return AcceptFlag(h, on);
-}
-int32_t SSSetAllowResize(HSS h, int32_t on) {
-    return AcceptFlag(h, on);
-}
-int32_t SSSetShowFormulas(HSS h, int32_t on) {
-    return AcceptFlag(h, on);
-}
+#define KV_GRAPHICS_ACCEPTED_FLAG(name)                                                            \
+    int32_t name(HSS h, int32_t on) {                                                              \
+        return AcceptFlag(h, on);                                                                  \
+    }
+KV_GRAPHICS_ACCEPTED_FLAG(SSSetAllowDelete)
+KV_GRAPHICS_ACCEPTED_FLAG(SSSetAllowEditHeaders)
+KV_GRAPHICS_ACCEPTED_FLAG(SSSetAllowFormulas)
+KV_GRAPHICS_ACCEPTED_FLAG(SSSetAllowInCellEditing)
+KV_GRAPHICS_ACCEPTED_FLAG(SSSetAllowMoveRange)
+KV_GRAPHICS_ACCEPTED_FLAG(SSSetAllowResize)
+KV_GRAPHICS_ACCEPTED_FLAG(SSSetShowFormulas)
+#undef KV_GRAPHICS_ACCEPTED_FLAG
 
 int32_t SSSetBorder(HSS h, int32_t left, int32_t top, int32_t right, int32_t bottom,
                     int32_t insideH, int32_t insideV, int32_t colour, int32_t, int32_t, int32_t,

@@ -1,8 +1,9 @@
 // own
 #include "tests/kvgraphics/grid_fixture.h"
 
+#include "tests/support/qt_test_app.h"
+
 // Qt
-#include <QGuiApplication>
 #include <QPainter>
 
 CGraphicsDll& CGridFixture::Dll() {
@@ -108,15 +109,8 @@ void CGridFixture::MarkOn(int32_t row, int32_t col) {
 }
 
 QImage CGridFixture::Paint() {
-    // Fonts need the application object; tests run headless.
-    if (QGuiApplication::instance() == nullptr) {
-        if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-        static int argc = 1;
-        static char name[] = "test_kvgraphics";
-        static char* argv[] = {name, nullptr};
-        // Lives to the end of the process, as the application object does.
-        new QGuiApplication(argc, argv);
-    }
+    // Fonts need the application object.
+    QtTestApp();
     QImage image(kWidth, kHeight, QImage::Format_RGB32);
     image.fill(Qt::magenta);
     QPainter painter(&image);

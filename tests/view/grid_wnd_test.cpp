@@ -1,6 +1,7 @@
 // CGridWnd hosting the real grid component, driven headless with QtTest mouse and key events.
 
 // own
+#include "tests/support/qt_test_app.h"
 #include "view/grid_wnd.h"
 
 // Qt
@@ -27,14 +28,6 @@ constexpr int kRowHeight = 19;
 QPoint CellCentre(int row, int col) {
     return {kHeaderWidth + (col - 1) * kColWidth + kColWidth / 2,
             kRowHeight + (row - 1) * kRowHeight + kRowHeight / 2};
-}
-
-QApplication& App() {
-    static int argc = 1;
-    static char name[] = "test_view";
-    static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    return app;
 }
 
 CGraphicsDll& Dll() {
@@ -96,7 +89,7 @@ private:
 class CGridWndTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        App();
+        QtTestApp();
         ASSERT_TRUE(Dll().IsLoaded());
         window = std::make_unique<QWidget>();
         window->resize(400, 340);
