@@ -166,21 +166,28 @@ std::string RefusalText(const CKVDoc& doc, std::size_t size) {
 
 } // namespace
 
-ImageBuild BuildControllerImage(const CKVDoc& doc, ControllerImage& image,
-                                const std::string& file) {
-    CUiServices& ui = doc.Ui();
-    CWaitCursor wait(ui);
+std::string PackControllerImage(const CKVDoc& doc, ControllerImage& image) {
     const std::size_t size = ControllerImage::SizeOf(doc);
-    if (const std::string refusal = RefusalText(doc, size); !refusal.empty()) {
+    std::string refusal = RefusalText(doc, size);
+    if (!refusal.empty()) {
         image.Clear();
-        ui.MessageBox(refusal);
-        return ImageBuild::Refused;
+        return refusal;
     }
     const auto bytes = image.Reset(size);
     CImagePacker(doc, bytes).Pack();
     FinishHeader(bytes);
+    return refusal;
+}
 
-    const SaveResult saved = ReplaceFileContents(PosixFileLayer(), file, bytes);
+ImageBuild BuildControllerImage(const CKVDoc& doc, ControllerImage& image,
+                                const std::string& file) {
+    CUiServices& ui = doc.Ui();
+    CWaitCursor wait(ui);
+    if (const std::string refusal = PackControllerImage(doc, image); !refusal.empty()) {
+        ui.MessageBox(refusal);
+        return ImageBuild::Refused;
+    }
+    const SaveResult saved = ReplaceFileContents(PosixFileLayer(), file, image.Bytes());
     if (saved.stage == SaveResult::Done) return ImageBuild::Built;
     ui.MessageBox("The controller image could not be written to " + file + ": " +
                   std::strerror(saved.error) + ".");

@@ -20,6 +20,12 @@ enum class ImageBuild {
                     // and the file is as it was
 };
 
+// Packs the document's image into `image`, reporting each LCD text longer than its 16-byte slot
+// through the document's ui services (the slot keeps the text's first 16 bytes). Returns the
+// refusal text, with the image emptied and nothing reported, when the configuration has more than
+// 255 stations or its image would not fit the buffer; an empty text otherwise.
+std::string PackControllerImage(const CKVDoc& doc, ControllerImage& image);
+
 // Builds the document's image into `image` under the wait cursor and writes the same bytes to
 // `file` (the previous file is replaced only once every byte is on disk). Messages go through the
 // document's ui services: one for each LCD text longer than its 16-byte slot (the slot keeps the
