@@ -21,12 +21,10 @@ bool CBtn::SetName(const std::string& name) {
 bool CBtn::ToggleZone(int zoneIndex) {
     CZone zone;
     if (!zone.SetZone(zoneIndex)) return false;
-    const auto found = std::find_if(m_pZones.begin(), m_pZones.end(),
-                                    [&](const CZone& z) { return z.m_nZone == zoneIndex; });
-    if (found != m_pZones.end()) {
-        m_pZones.erase(found);
+    // A file may hold a zone twice; switching it off removes every record of it, so that the
+    // zone is really off.
+    if (std::erase_if(m_pZones, [&](const CZone& z) { return z.m_nZone == zoneIndex; }) > 0)
         return false;
-    }
     const auto greater = std::find_if(m_pZones.begin(), m_pZones.end(),
                                       [&](const CZone& z) { return z.m_nZone > zoneIndex; });
     m_pZones.insert(greater, zone);

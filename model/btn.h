@@ -27,7 +27,8 @@ public:
     bool SetName(const std::string& name);
 
     // Switches zone `zoneIndex` (zero-based) on when it is off and off when it is on, keeping
-    // the list ascending and free of duplicates. Returns true when the zone is now on; an index
+    // the list ascending and free of duplicates; switching off removes every record of the zone
+    // (a file may hold one twice). Returns true when the zone is now on; an index
     // that CZone::SetZone refuses changes nothing and returns false.
     bool ToggleZone(int zoneIndex);
 

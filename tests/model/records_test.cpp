@@ -110,6 +110,15 @@ TEST(Btn, ToggleKeepsTheZoneListAscendingWithoutDuplicates) {
     EXPECT_EQ(Indices(b), (std::vector<int>{0, 4, 8, 98}));
 }
 
+TEST(Btn, SwitchingOffAZoneHeldTwiceRemovesEveryRecordOfIt) {
+    CBtn b; // as a file may hold it
+    b.m_pZones = {CZone(2), CZone(5), CZone(5), CZone(7)};
+    EXPECT_FALSE(b.ToggleZone(5));
+    EXPECT_EQ(Indices(b), (std::vector<int>{2, 7}));
+    EXPECT_TRUE(b.ToggleZone(5));
+    EXPECT_EQ(Indices(b), (std::vector<int>{2, 5, 7}));
+}
+
 TEST(Btn, ToggleOfAnIndexSetZoneRefusesChangesNothing) {
     CBtn b;
     b.ToggleZone(3);
