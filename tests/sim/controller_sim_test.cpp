@@ -183,6 +183,15 @@ TEST_F(ControllerSimTest, WantsToHangUpOnceEnoughOfTheImageArrived) {
     EXPECT_EQ(fed, EncodeFrame(AddressPrefix(0), DownloadMessage(first100)).size());
 }
 
+TEST_F(ControllerSimTest, HangupAfterNoImageBytesWaitsForTheDownload) {
+    options.hangupAfter = 0;
+    CControllerSim sim(options, log);
+    for (uint8_t byte : EncodeFrame(AddressPrefix(0), Bytes{0x01})) sim.Feed(byte);
+    EXPECT_FALSE(sim.WantsHangup());
+    for (uint8_t byte : Bytes{0xF1, 0x00, 0x03}) sim.Feed(byte);
+    EXPECT_TRUE(sim.WantsHangup());
+}
+
 TEST_F(ControllerSimTest, ReportsABadImageButStillAnswers) {
     Bytes image = MakeEmptyImage();
     image[3] ^= 0x10;

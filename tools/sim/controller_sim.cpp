@@ -35,7 +35,8 @@ CControllerSim::CControllerSim(const SimOptions& options, std::ostream& log)
 }
 
 bool CControllerSim::WantsHangup() const {
-    return m_options.hangupAfter && m_reader.ImageBytesSoFar() >= *m_options.hangupAfter;
+    return m_options.hangupAfter && m_reader.ReceivingImage() &&
+           m_reader.ImageBytesSoFar() >= *m_options.hangupAfter;
 }
 
 std::vector<uint8_t> CControllerSim::Feed(uint8_t lineByte) {

@@ -24,8 +24,10 @@ class CRequestReader {
 public:
     // The request that this line byte completes, if any.
     std::optional<SimRequest> Feed(uint8_t lineByte);
+    // True while the image of a download is arriving.
+    bool ReceivingImage() const { return m_state == State::Image; }
     // Image bytes received so far of a download still arriving (0 when none is).
-    size_t ImageBytesSoFar() const { return m_state == State::Image ? m_request.image.size() : 0; }
+    size_t ImageBytesSoFar() const { return ReceivingImage() ? m_request.image.size() : 0; }
     // Forgets any frame in progress.
     void Reset();
 
