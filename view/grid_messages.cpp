@@ -70,6 +70,10 @@ std::optional<CGridMessage> WheelMessage(const QWheelEvent& event) {
 }
 } // namespace
 
+CGridMessage SizeMessage(const QSize& size) {
+    return {KV_WM_SIZE, 0, MakeLParam(size.width(), size.height())};
+}
+
 std::optional<uint32_t> ToVirtualKey(int qtKey) {
     switch (qtKey) {
     case Qt::Key_Backspace:
@@ -111,10 +115,8 @@ std::optional<uint32_t> ToVirtualKey(int qtKey) {
 
 std::optional<CGridMessage> ToGridMessage(const QEvent& event) {
     switch (event.type()) {
-    case QEvent::Resize: {
-        const QSize size = static_cast<const QResizeEvent&>(event).size();
-        return CGridMessage{KV_WM_SIZE, 0, MakeLParam(size.width(), size.height())};
-    }
+    case QEvent::Resize:
+        return SizeMessage(static_cast<const QResizeEvent&>(event).size());
     case QEvent::FocusIn:
         return CGridMessage{KV_WM_SETFOCUS, 0, 0};
     case QEvent::FocusOut:

@@ -11,6 +11,7 @@
 #include <optional>
 
 class QEvent;
+class QSize;
 
 struct CGridMessage {
     uint32_t msg = 0;
@@ -20,5 +21,7 @@ struct CGridMessage {
 
 // Nothing for events the component has no message for (they keep Qt's own handling).
 std::optional<CGridMessage> ToGridMessage(const QEvent& event);
+// The size message for a window of `size`.
+CGridMessage SizeMessage(const QSize& size);
 // The virtual-key code of a Qt key, or nothing for keys the component is not given.
 std::optional<uint32_t> ToVirtualKey(int qtKey);

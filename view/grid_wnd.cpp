@@ -46,8 +46,8 @@ bool CGridWnd::Create(const QRect& rect) {
         m_dll.SSSetFireEvent(m_hGrid, code, 1);
     m_dll.SSSetDefWindowProc(m_hGrid, &CGridWnd::GridEventProc);
     // The size was set before the instance existed.
-    m_dll.SSCallWindowProc(m_hGrid, KV_WM_SIZE, 0,
-                           static_cast<KVLPARAM>((height() << 16) | (width() & 0xFFFF)));
+    const CGridMessage sized = SizeMessage(size());
+    m_dll.SSCallWindowProc(m_hGrid, sized.msg, sized.wParam, sized.lParam);
     return true;
 }
 
@@ -72,10 +72,13 @@ bool CGridWnd::event(QEvent* event) {
 }
 
 bool CGridWnd::Forward(QEvent& event) {
-    // A key the grid may take must reach it as a key press even when a shortcut elsewhere uses
-    // it; PassToGrid decides on the press itself.
+    // A plain key the grid may take must reach it as a key press even when a shortcut elsewhere
+    // uses it (PassToGrid decides on the press itself); with Ctrl or Alt it stays a shortcut.
     if (event.type() == QEvent::ShortcutOverride) {
-        if (!ToVirtualKey(static_cast<QKeyEvent&>(event).key())) return false;
+        const auto& key = static_cast<QKeyEvent&>(event);
+        const Qt::KeyboardModifiers chords =
+            Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+        if ((key.modifiers() & chords) || !ToVirtualKey(key.key())) return false;
         event.accept();
         return true;
     }

@@ -54,7 +54,9 @@ KVLRESULT SSCallWindowProc(HSS h, uint32_t msg, KVWPARAM wParam, KVLPARAM lParam
     if (h == nullptr) return 0;
     try {
         if (msg != KV_WM_PAINT) return h->HandleMessage(msg, wParam, lParam);
-        if (auto* painter = reinterpret_cast<QPainter*>(lParam); painter != nullptr) {
+        // An inactive painter would make Qt complain on standard error.
+        if (auto* painter = reinterpret_cast<QPainter*>(lParam);
+            painter != nullptr && painter->isActive()) {
             kvgraphics::CGridPainter(*h, *painter, reinterpret_cast<const KVRect*>(wParam)).Paint();
         }
         h->Painted();

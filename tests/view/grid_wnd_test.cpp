@@ -208,6 +208,18 @@ TEST_F(CGridWndTest, InsertAndDeleteAreOfferedToPassToGridDespiteAShortcut) {
     EXPECT_EQ(triggered, 0);
 }
 
+TEST_F(CGridWndTest, CtrlTabStaysTheWindowsShortcut) {
+    CreateAndShow(10, 10);
+    int triggered = 0;
+    auto* action = new QAction(window.get());
+    action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab));
+    QObject::connect(action, &QAction::triggered, [&triggered] { ++triggered; });
+    window->addAction(action);
+    QTest::keyClick(grid, Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(triggered, 1);
+    EXPECT_EQ(Active(), std::make_pair(1, 1));
+}
+
 TEST_F(CGridWndTest, EventCodesWithoutAHandlerAreIgnoredWithResultZero) {
     CreateAndShow(10, 10);
     edit->setFocus();
