@@ -17,12 +17,16 @@ namespace {
 // Characters at which an untitled document's proposed file name ends.
 constexpr std::string_view kNameStops = " #%;/\\";
 constexpr std::size_t kProposedStemLength = 8;
+// Far above the largest configuration (240 stations of 48 buttons paging 99 zones, about 5 MB);
+// a larger file is no configuration, and reading it whole could exhaust memory.
+constexpr off_t kMaxFileSize = off_t{64} << 20;
 
-// Reads the whole regular file behind `fd`; false with errno on failure.
+// Reads the whole regular file behind `fd`; false with errno on failure or for a file too
+// large to be a configuration.
 bool ReadAll(CFileLayer& files, int fd, std::vector<uint8_t>& bytes) {
     struct stat info {};
     if (files.Fstat(fd, &info) != 0) return false;
-    if (!S_ISREG(info.st_mode)) {
+    if (!S_ISREG(info.st_mode) || info.st_size > kMaxFileSize) {
         errno = EINVAL;
         return false;
     }

@@ -227,6 +227,10 @@ TEST(KVDoc, OpenFailsSilentlyForMissingLockedAndSpecialFiles) {
     const std::string fifo = dir / "fifo.kvx";
     ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
     EXPECT_FALSE(CKVDoc(ui).OnOpenDocument(fifo)); // no writer: must not wait for one
+    const auto huge = Saved(source.doc);
+    WriteFileBytes(dir / "huge.kvx", huge);
+    fs::resize_file(dir / "huge.kvx", (std::uintmax_t{64} << 20) + 1); // sparse: costs nothing
+    EXPECT_FALSE(CKVDoc(ui).OnOpenDocument(dir / "huge.kvx"));
     WriteFileBytes(dir / "short.kvx", {1, 2, 3});
     EXPECT_FALSE(CKVDoc(ui).OnOpenDocument(dir / "short.kvx"));
     EXPECT_TRUE(ui.messages.empty());
