@@ -1,0 +1,15 @@
+#pragma once
+// The main frame's pictures, from the resource file: the application and document icons and the
+// toolbar's button images. The light grey of the bitmaps shows as transparent.
+
+// Qt
+#include <QIcon>
+#include <QPixmap>
+
+// std
+#include <vector>
+
+QIcon ApplicationIcon();
+QIcon DocumentIcon();
+// The toolbar bitmap's images of 16 x 15 pixels, left to right (9: the 8 buttons', then one spare).
+std::vector<QPixmap> ToolbarImages();
