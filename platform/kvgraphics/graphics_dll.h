@@ -27,7 +27,7 @@ public:
     bool IsLoaded() const { return m_bLoaded; }
     void Free();
 
-#define KV_GRAPHICS_POINTER(name, type) type* name = nullptr;
+#define KV_GRAPHICS_POINTER(name, type) PFN_##name name = nullptr;
     KV_GRAPHICS_ENTRY_POINTS(KV_GRAPHICS_POINTER)
 #undef KV_GRAPHICS_POINTER
 

@@ -224,6 +224,11 @@ typedef int32_t SSSetTextFn(HSS h, const char* text);
 KV_GRAPHICS_ENTRY_POINTS(KV_GRAPHICS_DECLARE)
 #undef KV_GRAPHICS_DECLARE
 
+/* The function-pointer type of each entry point, for loaders: PFN_SSNew, PFN_SSSetText, ... */
+#define KV_GRAPHICS_POINTER_TYPE(name, type) typedef type* PFN_##name;
+KV_GRAPHICS_ENTRY_POINTS(KV_GRAPHICS_POINTER_TYPE)
+#undef KV_GRAPHICS_POINTER_TYPE
+
 #ifdef __cplusplus
 }
 #endif
