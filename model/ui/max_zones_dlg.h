@@ -1,0 +1,46 @@
+#pragma once
+// CMaxZonesDlg: the modal dialog that sets how many paging zones the facility uses (1 to 99). It
+// refuses a number below a zone that some button in use still pages, naming the first such
+// zone. OnMaxZones runs it for a document and applies the result.
+
+// Qt
+#include <QDialog>
+
+// std
+#include <memory>
+
+class CKVDoc;
+class QShowEvent;
+
+namespace Ui {
+class MaxZonesDlg;
+}
+
+class CMaxZonesDlg : public QDialog {
+public:
+    explicit CMaxZonesDlg(QWidget* parent = nullptr);
+    ~CMaxZonesDlg() override;
+    CMaxZonesDlg(const CMaxZonesDlg&) = delete;
+    CMaxZonesDlg& operator=(const CMaxZonesDlg&) = delete;
+
+    // m_nMaxZones into edit 1006, or (`saveAndValidate`) the edit into m_nMaxZones when it holds
+    // an integer from 1 to 99. False, after the refusal's message, when it does not.
+    bool DoDataExchange(bool saveAndValidate);
+    // Closes with OK unless the entry is refused or a button in use pages a zone above it.
+    void OnOK();
+
+    // The document whose stations and soft buttons are examined; must be set before OK.
+    CKVDoc* m_pDoc = nullptr;
+    int m_nMaxZones = 0;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    std::unique_ptr<Ui::MaxZonesDlg> m_ui;
+};
+
+// The document's Max Number of Zones command: runs the dialog without a parent, and on OK gives
+// the document the number (modified when it differs) and has the document's first view show
+// its current station again with the new zone columns. Cancel changes nothing.
+void OnMaxZones(CKVDoc& doc);
