@@ -3,11 +3,9 @@
 #include "model/kv_doc.h"
 #include "model/max_zones_check.h"
 #include "model/ui/dialog_text.h"
-#include "model/ui/station_display.h"
 #include "platform/qt/dialog_centring.h"
 #include "platform/qt/dialog_colours.h"
 #include "platform/qt/message_box.h"
-#include "platform/view.h"
 #include "ui_max_zones.h"
 
 // Qt
@@ -61,15 +59,14 @@ void CMaxZonesDlg::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
 }
 
-void OnMaxZones(CKVDoc& doc) {
+bool RunMaxZonesDlg(CKVDoc& doc) {
     CMaxZonesDlg dlg;
     dlg.m_pDoc = &doc;
     dlg.m_nMaxZones = doc.m_nMaxZones;
-    if (dlg.exec() != QDialog::Accepted) return;
+    if (dlg.exec() != QDialog::Accepted) return false;
     if (dlg.m_nMaxZones != doc.m_nMaxZones) {
         doc.m_nMaxZones = dlg.m_nMaxZones;
         doc.SetModifiedFlag();
     }
-    if (auto* view = dynamic_cast<CStationDisplay*>(doc.GetFirstView()))
-        view->ShowStation(doc.m_nCurStation);
+    return true;
 }

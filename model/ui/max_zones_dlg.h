@@ -1,7 +1,7 @@
 #pragma once
 // CMaxZonesDlg: the modal dialog that sets how many paging zones the facility uses (1 to 99). It
 // refuses a number below a zone that some button in use still pages, naming the first such
-// zone. OnMaxZones runs it for a document and applies the result.
+// zone. RunMaxZonesDlg runs it for a document and applies the result.
 
 // Qt
 #include <QDialog>
@@ -40,7 +40,6 @@ private:
     std::unique_ptr<Ui::MaxZonesDlg> m_ui;
 };
 
-// The document's Max Number of Zones command: runs the dialog without a parent, and on OK gives
-// the document the number (modified when it differs) and has the document's first view show
-// its current station again with the new zone columns. Cancel changes nothing.
-void OnMaxZones(CKVDoc& doc);
+// Runs the dialog without a parent for `doc`; on OK the document takes the number (and is marked
+// modified when it differs). True after OK, false after Cancel, which changes nothing.
+bool RunMaxZonesDlg(CKVDoc& doc);
