@@ -1,0 +1,119 @@
+// own
+#include "view/station_commands.h"
+#include "model/kv_doc.h"
+#include "model/station_fields.h"
+#include "model/ui/max_zones_dlg.h"
+#include "model/ui/station_properties_dlg.h"
+#include "view/station_view.h"
+
+namespace {
+constexpr const char* kDeleteCaption = "Delete Station";
+
+// Runs the Station Properties dialog, without a parent window, with `fields`; after OK they
+// hold the user's entries. False after Cancel.
+bool RunStationDialog(const CKVDoc& doc, bool b48ButtonOK, CStationFields& fields) {
+    CStationPropertiesDlg dlg(doc, b48ButtonOK);
+    static_cast<CStationFields&>(dlg) = fields;
+    if (dlg.exec() != QDialog::Accepted) return false;
+    fields = dlg;
+    return true;
+}
+
+// The station the view's list selects, made current; the document's current station when the
+// list selects none. -1 when neither names a station.
+int CurrentStation(CStationView& view, const CKVDoc& doc) {
+    const int selected = view.SelectedStation();
+    if (selected >= 0) return selected;
+    const int current = doc.m_nCurStation;
+    return current >= 0 && current < static_cast<int>(doc.m_pStations.size()) ? current : -1;
+}
+
+void FocusGrid(CStationView& view) {
+    view.m_Grid.setFocus(Qt::OtherFocusReason);
+}
+} // namespace
+
+CStationCommands::CStationCommands(const CProgramSettings& settings) : m_settings(settings) {}
+
+bool CStationCommands::MakeStation(CStationView& view, CKVDoc& doc, int number,
+                                   std::size_t position) {
+    auto station = std::make_unique<CStation>();
+    station->SetName("Station" + std::to_string(number));
+    CStationFields fields = FieldsForNew(doc, *station);
+    if (!RunStationDialog(doc, m_settings.m_b48ButtonOK, fields)) {
+        FocusGrid(view);
+        return false;
+    }
+    ApplyFields(fields, *station, doc.m_nMaxZones);
+    doc.m_pStations.insert(doc.m_pStations.begin() + static_cast<std::ptrdiff_t>(position),
+                           std::move(station));
+    doc.SetModifiedFlag();
+    return true;
+}
+
+void CStationCommands::OnInsertStation(CStationView& view) {
+    CKVDoc* doc = view.GetDocument();
+    if (doc == nullptr) return;
+    // With nothing selected the new station goes first.
+    const int position = std::max(CurrentStation(view, *doc), 0);
+    if (!MakeStation(view, *doc, position + 1, static_cast<std::size_t>(position))) return;
+    // The current index now names the new station.
+    doc->m_nCurStation = position;
+    view.FillStationList();
+    view.ShowStation(doc->m_nCurStation);
+    FocusGrid(view);
+}
+
+void CStationCommands::OnAddStation(CStationView& view) {
+    CKVDoc* doc = view.GetDocument();
+    if (doc == nullptr) return;
+    const std::size_t count = doc->m_pStations.size();
+    if (!MakeStation(view, *doc, static_cast<int>(count) + 1, count)) return;
+    doc->m_nCurStation = static_cast<int>(count);
+    view.FillStationList();
+    view.ShowStation(doc->m_nCurStation);
+    FocusGrid(view);
+}
+
+void CStationCommands::OnDeleteStation(CStationView& view) {
+    CKVDoc* doc = view.GetDocument();
+    if (doc == nullptr) return;
+    if (doc->m_pStations.size() <= 1) {
+        doc->Ui().MessageBox("At least one station is required", kDeleteCaption);
+        return;
+    }
+    const int position = CurrentStation(view, *doc);
+    if (position < 0) return;
+    const std::string question = "Are you sure you want to delete Station \"" +
+                                 doc->m_pStations[position]->GetName() + "\" ?";
+    if (doc->Ui().MessageBox(question, kDeleteCaption, MsgButtons::OkCancel) != MsgAnswer::Ok)
+        return;
+    doc->m_pStations.erase(doc->m_pStations.begin() + position);
+    doc->SetModifiedFlag();
+    // The station after the deleted one takes its place; after the last, the new last one.
+    doc->m_nCurStation = std::min(position, static_cast<int>(doc->m_pStations.size()) - 1);
+    view.FillStationList();
+    view.ShowStation(doc->m_nCurStation);
+}
+
+void CStationCommands::OnEditStation(CStationView& view) {
+    CKVDoc* doc = view.GetDocument();
+    if (doc == nullptr) return;
+    const int position = CurrentStation(view, *doc);
+    if (position < 0) return;
+    doc->m_nCurStation = position;
+    CStation& station = *doc->m_pStations[position];
+    CStationFields fields = FieldsForEdit(station, position);
+    if (RunStationDialog(*doc, m_settings.m_b48ButtonOK, fields)) {
+        if (ApplyFields(fields, station, doc->m_nMaxZones)) doc->SetModifiedFlag();
+        view.FillStationList();
+    }
+    view.ShowStation(doc->m_nCurStation);
+    FocusGrid(view);
+}
+
+void OnMaxZones(CKVDoc& doc) {
+    if (!RunMaxZonesDlg(doc)) return;
+    if (auto* view = dynamic_cast<CStationView*>(doc.GetFirstView()))
+        view->ShowStation(doc.m_nCurStation);
+}
