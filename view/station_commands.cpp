@@ -6,6 +6,11 @@
 #include "model/ui/station_properties_dlg.h"
 #include "view/station_view.h"
 
+// std
+#include <algorithm>
+#include <memory>
+#include <string>
+
 namespace {
 constexpr const char* kDeleteCaption = "Delete Station";
 
@@ -35,20 +40,19 @@ void FocusGrid(CStationView& view) {
 
 CStationCommands::CStationCommands(const CProgramSettings& settings) : m_settings(settings) {}
 
-bool CStationCommands::MakeStation(CStationView& view, CKVDoc& doc, int number,
-                                   std::size_t position) {
+void CStationCommands::NewStation(CStationView& view, CKVDoc& doc, int number, int position) {
     auto station = std::make_unique<CStation>();
     station->SetName("Station" + std::to_string(number));
     CStationFields fields = FieldsForNew(doc, *station);
-    if (!RunStationDialog(doc, m_settings.m_b48ButtonOK, fields)) {
-        FocusGrid(view);
-        return false;
+    if (RunStationDialog(doc, m_settings.m_b48ButtonOK, fields)) {
+        ApplyFields(fields, *station, doc.m_nMaxZones);
+        doc.m_pStations.insert(doc.m_pStations.begin() + position, std::move(station));
+        doc.SetModifiedFlag();
+        doc.m_nCurStation = position;
+        view.FillStationList();
+        view.ShowStation(position);
     }
-    ApplyFields(fields, *station, doc.m_nMaxZones);
-    doc.m_pStations.insert(doc.m_pStations.begin() + static_cast<std::ptrdiff_t>(position),
-                           std::move(station));
-    doc.SetModifiedFlag();
-    return true;
+    FocusGrid(view);
 }
 
 void CStationCommands::OnInsertStation(CStationView& view) {
@@ -56,23 +60,14 @@ void CStationCommands::OnInsertStation(CStationView& view) {
     if (doc == nullptr) return;
     // With nothing selected the new station goes first.
     const int position = std::max(CurrentStation(view, *doc), 0);
-    if (!MakeStation(view, *doc, position + 1, static_cast<std::size_t>(position))) return;
-    // The current index now names the new station.
-    doc->m_nCurStation = position;
-    view.FillStationList();
-    view.ShowStation(doc->m_nCurStation);
-    FocusGrid(view);
+    NewStation(view, *doc, position + 1, position);
 }
 
 void CStationCommands::OnAddStation(CStationView& view) {
     CKVDoc* doc = view.GetDocument();
     if (doc == nullptr) return;
-    const std::size_t count = doc->m_pStations.size();
-    if (!MakeStation(view, *doc, static_cast<int>(count) + 1, count)) return;
-    doc->m_nCurStation = static_cast<int>(count);
-    view.FillStationList();
-    view.ShowStation(doc->m_nCurStation);
-    FocusGrid(view);
+    const int count = static_cast<int>(doc->m_pStations.size());
+    NewStation(view, *doc, count + 1, count);
 }
 
 void CStationCommands::OnDeleteStation(CStationView& view) {

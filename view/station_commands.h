@@ -12,11 +12,7 @@
 #include "platform/program_settings.h"
 #include "view/station_editing.h"
 
-// std
-#include <memory>
-
 class CKVDoc;
-class CStation;
 class CStationView;
 
 class CStationCommands : public CStationEditing {
@@ -30,8 +26,8 @@ public:
 
 private:
     // Runs the dialog for a new station named "Station<number>" and, after OK, puts it at
-    // `position` of the document's list. False after Cancel (the grid then has the focus).
-    bool MakeStation(CStationView& view, CKVDoc& doc, int number, std::size_t position);
+    // `position` of the document's list and shows it. The grid has the focus afterwards.
+    void NewStation(CStationView& view, CKVDoc& doc, int number, int position);
 
     const CProgramSettings& m_settings;
 };
