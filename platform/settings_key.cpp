@@ -21,21 +21,10 @@ constexpr const char* kFalse = "FALSE";
 // A settings file holds a dozen short values; one far larger than that is not read into memory.
 constexpr std::uintmax_t kMaxFileBytes = 1 << 20;
 
-// Whether QSettings may open the file: it is missing, or a regular file of a sane size. A pipe or
-// device in its place would block or flood the reader, and a huge file would fill memory.
-bool SafeToOpen(const std::string& path) {
-    std::error_code error;
-    const auto status = std::filesystem::status(path, error);
-    if (status.type() == std::filesystem::file_type::not_found) return true;
-    if (status.type() != std::filesystem::file_type::regular) return false;
-    const std::uintmax_t size = std::filesystem::file_size(path, error);
-    return !error && size <= kMaxFileBytes;
-}
-
 // The stored text as single-byte text of any length, or nothing when it cannot be read.
 std::optional<std::string> ReadStoredText(const std::string& name) {
     const std::string path = CSettingsKey::FilePath();
-    if (!SafeToOpen(path)) return std::nullopt;
+    if (!CSettingsKey::SafeToOpen(path)) return std::nullopt;
     const QSettings settings(QString::fromStdString(path), QSettings::IniFormat);
     // A file QSettings could only partly parse is not trusted for any value.
     if (settings.status() != QSettings::NoError) return std::nullopt;
@@ -60,6 +49,15 @@ std::optional<std::string> ReadValue(const std::string& name) {
 }
 
 } // namespace
+
+bool CSettingsKey::SafeToOpen(const std::string& path) {
+    std::error_code error;
+    const auto status = std::filesystem::status(path, error);
+    if (status.type() == std::filesystem::file_type::not_found) return true;
+    if (status.type() != std::filesystem::file_type::regular) return false;
+    const std::uintmax_t size = std::filesystem::file_size(path, error);
+    return !error && size <= kMaxFileBytes;
+}
 
 std::string CSettingsKey::FilePath() {
     // An unset, empty or relative XDG_CONFIG_HOME is ignored, as the XDG base directories say.

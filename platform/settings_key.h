@@ -32,4 +32,7 @@ public:
 
     // Where the key lives, from the environment as it is now.
     static std::string FilePath();
+    // Whether a settings file may be opened: it is missing, or a regular file of at most 1 MiB. A
+    // pipe or device in its place would block or flood the reader, a huge file fill memory.
+    static bool SafeToOpen(const std::string& path);
 };

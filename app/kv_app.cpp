@@ -1,0 +1,146 @@
+// own
+#include "app/kv_app.h"
+#include "app/about_dlg.h"
+#include "app/config_document.h"
+#include "app/kv_frame.h"
+#include "platform/qt/message_box.h"
+#include "view/station_view.h"
+
+// Qt
+#include <QPageSetupDialog>
+#include <QPrinter>
+
+namespace {
+constexpr const char* kGridMissing = "Graphics DLL did not load properly";
+
+FileDialogRequest OpenFileRequest() {
+    FileDialogRequest request;
+    request.title = "Open File";
+    request.filters = {{"Corvantine files (*.kvx)", "*.kvx"}, {"All Files (*.*)", "*.*"}};
+    request.mustExist = true;
+    return request;
+}
+} // namespace
+
+const CommandEntry<CKVApp> CKVApp::kCommands[] = {
+    {ID_FILE_NEW, &CKVApp::OnFileNew},
+    {ID_FILE_OPEN, &CKVApp::OnFileOpen},
+    {ID_FILE_PRINT_SETUP, &CKVApp::OnFilePrintSetup},
+    {ID_APP_ABOUT, &CKVApp::OnAppAbout},
+    {ID_APP_EXIT, &CKVApp::OnAppExit},
+    {ID_FILE_MRU_FILE1, &CKVApp::OnFileMruFile1, &CKVApp::OnUpdateRecentFileMenu},
+    {ID_FILE_MRU_FILE2, &CKVApp::OnFileMruFile2},
+    {ID_FILE_MRU_FILE3, &CKVApp::OnFileMruFile3},
+    {ID_FILE_MRU_FILE4, &CKVApp::OnFileMruFile4},
+};
+
+CKVApp::CKVApp(std::string gridPath) : m_gridPath(std::move(gridPath)) {}
+
+CKVApp::~CKVApp() {
+    ExitInstance();
+}
+
+bool CKVApp::InitInstance(const std::vector<std::string>& args, uint32_t nCmdShow) {
+    m_pGraphicsDll = std::make_unique<CGraphicsDll>();
+    const bool loaded =
+        m_gridPath.empty() ? m_pGraphicsDll->Load() : m_pGraphicsDll->Load(m_gridPath);
+    if (!loaded) {
+        m_pGraphicsDll.reset();
+        ShowMessageBox(nullptr, kGridMissing, kAppTitle, MsgButtons::Ok, MsgIcon::None);
+        return false;
+    }
+    // Every dialog and message box sets the grey look itself (ApplyDialogColours).
+    m_recentFiles.ReadList();
+    m_settings.LoadSettings();
+
+    CDocumentType type;
+    type.titleStem = CKVDoc::kTitleStem;
+    type.createDocument = [this] {
+        auto document = std::make_unique<CConfigDocument>(m_ui, m_settings);
+        document->onPathAdopted = [this](const std::string& path) { m_recentFiles.Add(path); };
+        return document;
+    };
+    type.createView = [this](CDocument&) -> CQtView* {
+        return new CStationView(*m_pGraphicsDll, m_settings, m_pEditing);
+    };
+    m_pMainWnd =
+        std::make_unique<CKVFrame>(m_settings, m_ui, std::move(type), *this, m_recentFiles);
+
+    if (!args.empty()) {
+        std::string path;
+        for (const std::string& arg : args)
+            path += (path.empty() ? "" : " ") + arg;
+        m_pMainWnd->Documents().OpenDocumentFile(path);
+    }
+    m_pMainWnd->ActivateFrame(nCmdShow);
+    m_settings.m_bShowAddresses = false;
+    return true;
+}
+
+void CKVApp::ExitInstance() {
+    // The frame's views use the grid component, so they go first.
+    m_pMainWnd.reset();
+    if (m_pGraphicsDll) {
+        m_pGraphicsDll->Free();
+        m_pGraphicsDll.reset();
+        m_recentFiles.WriteList();
+    }
+}
+
+CommandHandlers CKVApp::FindCommand(CommandId id) {
+    if (auto found = FindInTable(*this, kCommands, id)) return found;
+    return m_switches.FindCommand(id);
+}
+
+void CKVApp::OnFileNew() {
+    m_pMainWnd->Documents().NewDocument();
+}
+
+void CKVApp::OnFileOpen() {
+    if (const auto path = m_ui.AskOpenFileName(OpenFileRequest())) OpenDocumentFile(*path);
+}
+
+void CKVApp::OnFilePrintSetup() {
+    if (!m_pPrinter) m_pPrinter = std::make_unique<QPrinter>();
+    QPageSetupDialog dialog(m_pPrinter.get(), m_pMainWnd.get());
+    dialog.exec();
+}
+
+void CKVApp::OnAppAbout() {
+    CAboutDlg dialog(m_pMainWnd.get());
+    dialog.exec();
+}
+
+void CKVApp::OnAppExit() {
+    m_pMainWnd->close();
+}
+
+void CKVApp::OnFileMruFile1() {
+    OpenRecentFile(0);
+}
+
+void CKVApp::OnFileMruFile2() {
+    OpenRecentFile(1);
+}
+
+void CKVApp::OnFileMruFile3() {
+    OpenRecentFile(2);
+}
+
+void CKVApp::OnFileMruFile4() {
+    OpenRecentFile(3);
+}
+
+void CKVApp::OnUpdateRecentFileMenu(CCmdUI& ui) {
+    ui.Enable(!m_recentFiles.Entries().empty());
+}
+
+void CKVApp::OpenRecentFile(std::size_t index) {
+    if (index >= m_recentFiles.Entries().size()) return;
+    const std::string path = m_recentFiles.Entries()[index];
+    if (!OpenDocumentFile(path)) m_recentFiles.Remove(index);
+}
+
+CDocument* CKVApp::OpenDocumentFile(const std::string& path) {
+    return m_pMainWnd->Documents().OpenDocumentFile(path);
+}
