@@ -61,6 +61,8 @@ public:
     // Shows the save dialog with `name` preselected; on OK stores the chosen path into `name`.
     virtual bool PromptSaveAsName(std::string& name);
 
+    // Save to the document's file when it exists and may be written, otherwise Save As.
+    bool DoFileSave() override;
     void OnFileSave();
     void OnFileSaveAs();
 

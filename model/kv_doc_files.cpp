@@ -115,10 +115,14 @@ bool CKVDoc::PromptSaveAsName(std::string& name) {
     return true;
 }
 
-void CKVDoc::OnFileSave() {
+bool CKVDoc::DoFileSave() {
     const std::string& path = GetPathName();
     const bool writable = !path.empty() && m_files.Access(path.c_str(), R_OK | W_OK) == 0;
-    DoSave(writable ? path : std::string(), true);
+    return DoSave(writable ? path : std::string(), true);
+}
+
+void CKVDoc::OnFileSave() {
+    DoFileSave();
 }
 
 void CKVDoc::OnFileSaveAs() {

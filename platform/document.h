@@ -1,14 +1,19 @@
 #pragma once
 // The document base of the multi-document toolkit: title, path, views and the modified flag.
 // Owns nothing but its bookkeeping; views are owned by their windows and detach on destruction.
+// A document is a command target: commands reach it after its active view.
 
+// own
+#include "platform/command_target.h"
+
+// std
 #include <functional>
 #include <string>
 #include <vector>
 
 class CView;
 
-class CDocument {
+class CDocument : public CCmdTarget {
 public:
     virtual ~CDocument();
 
@@ -32,6 +37,9 @@ public:
     virtual bool OnNewDocument();
     virtual bool OnOpenDocument(const std::string& path) = 0;
     virtual bool OnSaveDocument(const std::string& path) = 0;
+    // Save: to the document's own file, or under a name asked for. False when cancelled or failed
+    // (a failure has been reported).
+    virtual bool DoFileSave() = 0;
 
     // Called whenever the title, path or modified flag changes, so frames can retitle.
     std::function<void(CDocument&)> onStateChanged;

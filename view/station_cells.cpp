@@ -1,0 +1,72 @@
+// own
+#include "view/station_cells.h"
+
+// std
+#include <cstdio>
+
+namespace {
+std::string Label(const char* format, int number) {
+    char text[16];
+    std::snprintf(text, sizeof text, format, number);
+    return text;
+}
+} // namespace
+
+bool ShowsSoftButtons(int type) {
+    return type == 10 || type == 9;
+}
+
+int GridRowCount(int type) {
+    return ShowsSoftButtons(type) ? type + CKVDoc::kSoftButtonCount : type;
+}
+
+std::string RowLabel(int type, int row) {
+    if (row <= type) return Label("HB-%2.2d", row);
+    return Label("SB-%2.2d", row - type - 1 + CKVDoc::kFirstSoftButtonNumber);
+}
+
+CBtn* ButtonOfRow(CKVDoc& doc, int station, int row) {
+    if (station < 0 || station >= static_cast<int>(doc.m_pStations.size()) || row < 1)
+        return nullptr;
+    CStation& s = *doc.m_pStations[station];
+    if (row > GridRowCount(s.m_nType)) return nullptr;
+    if (row - 1 < s.m_nType) return &s.m_Buttons[row - 1];
+    return &doc.m_SoftButtons[row - s.m_nType - 1];
+}
+
+bool ZoneColumnExists(const CKVDoc& doc, int col) {
+    return col >= 1 && col <= doc.m_nMaxZones && col <= CKVDoc::kZoneCount;
+}
+
+std::optional<bool> ToggleCell(CKVDoc& doc, int station, int row, int col) {
+    CBtn* button = ButtonOfRow(doc, station, row);
+    if (button == nullptr || !ZoneColumnExists(doc, col)) return std::nullopt;
+    const bool on = button->ToggleZone(col - 1);
+    doc.SetModifiedFlag();
+    return on;
+}
+
+bool SetZoneName(CKVDoc& doc, int col, const std::string& name) {
+    if (!ZoneColumnExists(doc, col)) return false;
+    std::string& zoneName = doc.m_strZoneNames[col - 1];
+    if (zoneName != name) {
+        zoneName = name;
+        doc.SetModifiedFlag();
+    }
+    return true;
+}
+
+bool SetButtonName(CKVDoc& doc, int station, int row, const std::string& name) {
+    CBtn* button = ButtonOfRow(doc, station, row);
+    if (button == nullptr) return false;
+    if (button->GetName() == name) return true;
+    if (!button->SetName(name)) return false;
+    doc.SetModifiedFlag();
+    return true;
+}
+
+std::string StationListEntry(const CStation& station, bool showAddresses) {
+    if (!showAddresses) return station.GetName();
+    return std::to_string(station.m_nPort) + "-" + std::to_string(station.m_nAddress) + ": " +
+           station.GetName();
+}

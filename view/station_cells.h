@@ -1,0 +1,37 @@
+#pragma once
+// How the station grid's rows and columns map onto the configuration, without widgets. Row r
+// (1-based) is hard button r - 1 of the station while r <= m_nType; for 10-button types (10 and
+// 9) the 89 global soft buttons follow, SB-11 to SB-99. Column c is zone index c - 1 and exists
+// while c <= m_nMaxZones. Every lookup checks the station, row and column against what exists,
+// so a view that shows an older state of the document never reaches past a list; every change
+// marks the document modified.
+
+// own
+#include "model/kv_doc.h"
+
+// std
+#include <optional>
+#include <string>
+
+// Whether a station of `type` shows the soft buttons after its own.
+bool ShowsSoftButtons(int type);
+// Grid rows for a station of `type`: its buttons, and the soft buttons where it shows them.
+int GridRowCount(int type);
+// "HB-01" for a hard button row, "SB-11" for the first soft button row.
+std::string RowLabel(int type, int row);
+
+// The button of grid row `row` for station `station`; null when either does not exist.
+CBtn* ButtonOfRow(CKVDoc& doc, int station, int row);
+bool ZoneColumnExists(const CKVDoc& doc, int col);
+
+// Switches the cell's zone on or off (CBtn::ToggleZone). The zone's new state, or nothing when
+// the cell does not exist (nothing changes).
+std::optional<bool> ToggleCell(CKVDoc& doc, int station, int row, int col);
+// Renames the zone of column `col`; false when the column does not exist.
+bool SetZoneName(CKVDoc& doc, int col, const std::string& name);
+// Names the button of the row (its LCD text); false when there is no such button or the name is
+// refused (more than 16 bytes), which keeps the old one.
+bool SetButtonName(CKVDoc& doc, int station, int row, const std::string& name);
+
+// The station's entry in the list: its name, or "port-address: name" with addresses shown.
+std::string StationListEntry(const CStation& station, bool showAddresses);

@@ -1,0 +1,316 @@
+// own
+#include "view/station_view.h"
+#include "platform/qt/cp1252.h"
+#include "view/station_cells.h"
+#include "view/station_editing.h"
+
+// Qt
+#include <QPainter>
+#include <QResizeEvent>
+#include <QSignalBlocker>
+
+// std
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+// Client-area layout in pixels: the list, the line right of it, the grid and the edit boxes
+// above it, one row of 24 pixels per edit box.
+constexpr int kListWidth = 140;
+constexpr int kDividerX = 141;
+constexpr int kGridLeft = 142;
+constexpr int kLabelLeft = 143;
+constexpr int kEditLeft = 242;
+constexpr int kEditHeight = 22;
+constexpr int kEditRow = 24;
+
+// The grid: 99 zone columns 750 wide and a row header as wide as "XXXXXX" plus 2, both in
+// 1/256 of a character; "On" cells red with white text (0x00BBGGRR).
+constexpr int32_t kZoneColumns = 99;
+constexpr int32_t kColumnWidth = 750;
+constexpr int32_t kHeaderWidth = (6 + 2) * 256;
+constexpr int32_t kOnStyle = 1;
+constexpr int32_t kOnFill = 255;
+constexpr int32_t kOnText = 16777215;
+
+// The layout of the 10-button paging station, the only one whose LCD text box is labelled.
+constexpr int32_t kLabelledLcdLayout = 1;
+
+const CommandEntry<CStationView> kViewCommands[] = {
+    {ID_EDIT_ADD_STATION, &CStationView::OnAddStation, &CStationView::OnUpdateStationCommand},
+    {ID_EDIT_INSERT_STATION, &CStationView::OnInsertStation, &CStationView::OnUpdateStationCommand},
+    {ID_EDIT_DELETE_STATION, &CStationView::OnDeleteStation, &CStationView::OnUpdateStationCommand},
+};
+
+std::string ColumnLabel(int col) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%2.2d", col);
+    return text;
+}
+} // namespace
+
+CStationView::CStationView(CGraphicsDll& dll, const CProgramSettings& settings,
+                           CStationEditing* editing, QWidget* parent)
+    : CQtView(parent), m_StationList(this), m_ZoneNameEdit(this), m_LcdTextEdit(this),
+      m_Grid(dll, *this), m_settings(settings), m_pEditing(editing) {
+    m_LcdTextEdit.m_nLimit = static_cast<int32_t>(CBtn::kMaxName);
+    // Clicking the view's background sends the focus on to the grid.
+    setFocusPolicy(Qt::ClickFocus);
+    setBackgroundRole(QPalette::Base);
+    setAutoFillBackground(true);
+    CreateChildren();
+}
+
+void CStationView::CreateChildren() {
+    m_StationList.setObjectName(QStringLiteral("IDC_STATION_LIST"));
+    m_StationList.setFrameShape(QFrame::NoFrame);
+    m_StationList.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_StationList.setSelectionMode(QAbstractItemView::SingleSelection);
+    m_StationList.setGeometry(0, 0, 0, 0);
+    connect(&m_StationList, &QListWidget::currentRowChanged, this,
+            [this](int row) { OnStationSelected(row); });
+    connect(&m_StationList, &QListWidget::itemDoubleClicked, this, [this] { OnEditStation(); });
+
+    m_ZoneNameEdit.setObjectName(QStringLiteral("IDC_ZONE_NAME"));
+    m_LcdTextEdit.setObjectName(QStringLiteral("IDC_LCD_TEXT"));
+    for (CLimitEdit* edit : {&m_ZoneNameEdit, &m_LcdTextEdit})
+        edit->setGeometry(0, 0, 0, 0);
+    connect(&m_ZoneNameEdit, &QLineEdit::textChanged, this, [this] { OnZoneNameChange(); });
+    connect(&m_LcdTextEdit, &QLineEdit::textChanged, this, [this] { OnLcdTextChange(); });
+
+    // The view goes on without a grid when its instance cannot be made.
+    m_Grid.Create(rect());
+}
+
+CKVDoc* CStationView::GetDocument() const {
+    return dynamic_cast<CKVDoc*>(CView::GetDocument());
+}
+
+void CStationView::OnInitialUpdate() {
+    FillStationList();
+    if (const CKVDoc* doc = GetDocument()) ShowStation(doc->m_nCurStation);
+}
+
+CommandHandlers CStationView::FindCommand(CommandId id) {
+    return FindInTable(*this, kViewCommands, id);
+}
+
+void CStationView::FillStationList() {
+    const QSignalBlocker blocker(m_StationList);
+    m_StationList.clear();
+    const CKVDoc* doc = GetDocument();
+    if (doc == nullptr) return;
+    for (const auto& station : doc->m_pStations)
+        m_StationList.addItem(FromCp1252(StationListEntry(*station, m_settings.m_bShowAddresses)));
+    if (doc->m_nCurStation >= 0 && doc->m_nCurStation < m_StationList.count())
+        m_StationList.setCurrentRow(doc->m_nCurStation);
+}
+
+void CStationView::ShowStation(int station) {
+    CKVDoc* doc = GetDocument();
+    if (doc == nullptr || station < 0 || station >= static_cast<int>(doc->m_pStations.size()))
+        return;
+    CWaitCursor wait(doc->Ui());
+    const CStation& shown = *doc->m_pStations[station];
+    m_pShownStation = &shown;
+    if (station < m_StationList.count()) {
+        const QSignalBlocker blocker(m_StationList);
+        m_StationList.setCurrentRow(station);
+    }
+    m_Grid.m_nLayout = std::max(0, CStation::TypeCode(shown.m_nType));
+    LayoutControls(width(), height());
+    SetEditText(m_ZoneNameEdit, m_bSettingZoneName, doc->m_strZoneNames[0]);
+    SetEditText(m_LcdTextEdit, m_bSettingLcdText, shown.m_Buttons[0].GetName());
+    BuildGrid(*doc, shown);
+    if (m_Grid.m_hGrid != nullptr) {
+        m_Grid.show();
+        m_Grid.GetDll().SSSetActiveCell(m_Grid.m_hGrid, 1, 1);
+    }
+}
+
+void CStationView::BuildGrid(const CKVDoc& doc, const CStation& station) {
+    CGraphicsDll& dll = m_Grid.GetDll();
+    if (m_Grid.m_hGrid == nullptr && dll.IsLoaded() && dll.SSNew(nullptr, &m_Grid.m_hGrid) == 0) {
+        m_Grid.m_bCreated = 1;
+    }
+    const HSS h = m_Grid.m_hGrid;
+    if (h == nullptr) return;
+    // The edit boxes show the first cell once the grid is built, not each cell painted.
+    m_Grid.m_bFollowActiveCell = false;
+    dll.SSInitTable(h);
+    const int type = station.m_nType;
+    dll.SSSetMaxRow(h, GridRowCount(type));
+    dll.SSSetAllowEditHeaders(h, 0);
+    dll.SSSetAllowArrows(h, 1);
+    dll.SSSetAllowTabs(h, 1);
+    dll.SSSetAllowFormulas(h, 0);
+    dll.SSSetShowFormulas(h, 0);
+    dll.SSSetAllowMoveRange(h, 0);
+    dll.SSSetFireEvent(h, 0x407, 1);
+    dll.SSSetFireEvent(h, 0x403, 1);
+    dll.SSSetAllowInCellEditing(h, 0);
+    dll.SSSetAllowDelete(h, 0);
+    dll.SSSetAllowResize(h, 0);
+    dll.SSSetMaxCol(h, doc.m_nMaxZones);
+    dll.SSSetDefaultFont(h, "Arial", 8);
+    dll.SSSetSelection(h, 1, 1, type, kZoneColumns);
+    dll.SSSetAlignment(h, 3, 0, 2, 0);
+    dll.SSSetHdrSelection(h, 1, 1, 1);
+    dll.SSSetAlignment(h, 3, 0, 2, 0);
+    dll.SSSetHdrSelection(h, 0, 0, 0);
+    dll.SSSetHdrWidth(h, kHeaderWidth);
+    for (int col = 1; col <= kZoneColumns; ++col) {
+        dll.SSSetColText(h, col, ColumnLabel(col).c_str());
+        dll.SSSetColWidth(h, col, col, kColumnWidth, 0);
+    }
+    for (int row = 1; row <= GridRowCount(type); ++row)
+        dll.SSSetRowText(h, row, RowLabel(type, row).c_str());
+    for (int j = 0; j < type; ++j)
+        PaintZones(doc, station.m_Buttons[j], j + 1);
+    if (ShowsSoftButtons(type)) {
+        for (int k = 0; k < CKVDoc::kSoftButtonCount; ++k)
+            PaintZones(doc, doc.m_SoftButtons[k], type + k + 1);
+        // The block of the last hard row and the first soft row, for the line between them.
+        dll.SSSetSelection(h, type, 1, type + 1, kZoneColumns);
+    }
+    dll.SSSetBorder(h, 0, 0, 0, 0, 2, 0, 0, 0, 0, 0, 0);
+    m_Grid.m_bFollowActiveCell = true;
+}
+
+void CStationView::PaintZones(const CKVDoc& doc, const CBtn& button, int row) {
+    CGraphicsDll& dll = m_Grid.GetDll();
+    for (const CZone& zone : button.m_pZones) {
+        // A zone past the zones in use has no column; its cell would land on another.
+        if (!ZoneColumnExists(doc, zone.m_nZone + 1)) continue;
+        dll.SSSetActiveCell(m_Grid.m_hGrid, row, zone.m_nZone + 1);
+        dll.SSSetPattern(m_Grid.m_hGrid, kOnStyle, kOnFill, kOnText);
+        dll.SSSetText(m_Grid.m_hGrid, "On");
+    }
+}
+
+void CStationView::LayoutControls(int cx, int cy) {
+    const bool lcdShown = m_Grid.m_nLayout != 0;
+    const int gridTop = lcdShown ? 2 * kEditRow : kEditRow;
+    m_StationList.setGeometry(0, 0, kListWidth, cy);
+    m_Grid.setGeometry(kGridLeft, gridTop, std::max(0, cx - kGridLeft), std::max(0, cy - gridTop));
+    if (lcdShown) {
+        m_LcdTextEdit.setGeometry(kEditLeft, kEditRow, std::max(0, cx - kEditLeft), kEditHeight);
+    } else {
+        m_LcdTextEdit.setGeometry(0, 0, 0, 0);
+    }
+    // Out of sight is not enough: a hidden box cannot take the focus either.
+    m_LcdTextEdit.setVisible(lcdShown);
+    m_ZoneNameEdit.setGeometry(kEditLeft, 0, std::max(0, cx - kEditLeft), kEditHeight);
+    update();
+}
+
+int CStationView::ListStation() const {
+    const CKVDoc* doc = GetDocument();
+    const int row = m_StationList.currentRow();
+    if (doc == nullptr || row < 0 || row >= static_cast<int>(doc->m_pStations.size())) return -1;
+    return m_StationList.item(row)->isSelected() ? row : -1;
+}
+
+int CStationView::SelectedStation() {
+    const int station = ListStation();
+    if (station >= 0) GetDocument()->m_nCurStation = station;
+    return station;
+}
+
+int CStationView::ShownStation() {
+    const int station = ListStation();
+    if (station < 0 || GetDocument()->m_pStations[station].get() != m_pShownStation) return -1;
+    GetDocument()->m_nCurStation = station;
+    return station;
+}
+
+void CStationView::OnStationSelected(int row) {
+    CKVDoc* doc = GetDocument();
+    // Losing the selection selects nothing.
+    if (doc == nullptr || row < 0 || row >= static_cast<int>(doc->m_pStations.size())) return;
+    doc->m_nCurStation = row;
+    ShowStation(row);
+    m_Grid.setFocus(Qt::OtherFocusReason);
+}
+
+void CStationView::ShowActiveCellTexts() {
+    CKVDoc* doc = GetDocument();
+    if (doc == nullptr || m_Grid.m_hGrid == nullptr) return;
+    int32_t row = 0, col = 0;
+    m_Grid.GetDll().SSGetActiveCell(m_Grid.m_hGrid, &row, &col);
+    if (row == 0 || col == 0) return;
+    if (ZoneColumnExists(*doc, col))
+        SetEditText(m_ZoneNameEdit, m_bSettingZoneName, doc->m_strZoneNames[col - 1]);
+    if (const CBtn* button = ButtonOfRow(*doc, ShownStation(), row))
+        SetEditText(m_LcdTextEdit, m_bSettingLcdText, button->GetName());
+}
+
+void CStationView::OnZoneNameChange() {
+    CKVDoc* doc = GetDocument();
+    if (m_bSettingZoneName || doc == nullptr || m_Grid.m_hGrid == nullptr) return;
+    int32_t row = 0, col = 0;
+    m_Grid.GetDll().SSGetActiveCell(m_Grid.m_hGrid, &row, &col);
+    if (const auto name = ToCp1252(m_ZoneNameEdit.text())) SetZoneName(*doc, col, *name);
+}
+
+void CStationView::OnLcdTextChange() {
+    CKVDoc* doc = GetDocument();
+    if (m_bSettingLcdText || doc == nullptr || m_Grid.m_hGrid == nullptr) return;
+    const int station = ShownStation();
+    int32_t row = 0, col = 0;
+    m_Grid.GetDll().SSGetActiveCell(m_Grid.m_hGrid, &row, &col);
+    if (const auto name = ToCp1252(m_LcdTextEdit.text())) SetButtonName(*doc, station, row, *name);
+}
+
+void CStationView::SetEditText(CLimitEdit& edit, int32_t& guard, const std::string& text) {
+    guard = 1;
+    edit.setText(FromCp1252(text));
+    guard = 0;
+}
+
+void CStationView::OnInsertStation() {
+    if (m_pEditing != nullptr) m_pEditing->OnInsertStation(*this);
+}
+
+void CStationView::OnAddStation() {
+    if (m_pEditing != nullptr) m_pEditing->OnAddStation(*this);
+}
+
+void CStationView::OnDeleteStation() {
+    if (m_pEditing != nullptr) m_pEditing->OnDeleteStation(*this);
+}
+
+void CStationView::OnEditStation() {
+    if (m_pEditing != nullptr) m_pEditing->OnEditStation(*this);
+}
+
+void CStationView::OnUpdateStationCommand(CCmdUI& ui) {
+    ui.Enable(m_pEditing != nullptr && GetDocument() != nullptr);
+}
+
+void CStationView::resizeEvent(QResizeEvent* event) {
+    CQtView::resizeEvent(event);
+    LayoutControls(event->size().width(), event->size().height());
+}
+
+void CStationView::focusInEvent(QFocusEvent* event) {
+    CQtView::focusInEvent(event);
+    m_Grid.setFocus(Qt::OtherFocusReason);
+}
+
+void CStationView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const int right = width() - 1;
+    const int ascent = painter.fontMetrics().ascent();
+    painter.drawLine(kDividerX, 0, kDividerX, height() - 1);
+    painter.drawLine(kDividerX, kEditRow - 1, right, kEditRow - 1);
+    painter.drawText(kLabelLeft, ascent, QStringLiteral("Zone Name:"));
+    if (m_Grid.m_nLayout == kLabelledLcdLayout) {
+        painter.drawLine(kDividerX, 2 * kEditRow - 1, right, 2 * kEditRow - 1);
+        painter.drawText(kLabelLeft, kEditRow + ascent, QStringLiteral("LCD Text:"));
+    }
+}
+
+QSize CStationView::sizeHint() const {
+    return {720, 480};
+}

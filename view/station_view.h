@@ -1,0 +1,101 @@
+#pragma once
+// CStationView: the view of a configuration document. On the left the list of all stations; on
+// the right the grid of the current station, one row per button and one column per zone, where
+// "On" marks a zone the button pages; above the grid the name of the active cell's zone and the
+// LCD text of its button. Choosing cells switches zones, typing in the edit boxes renames zones
+// and buttons, at once and marking the document modified. The view acts only on the station its
+// own list selects and its grid shows, so several views of one document do not act on each
+// other's station.
+//
+// The grid component loader and the settings belong to the application and must outlive the
+// view; so must the station editing commands, which may be absent (those commands are then
+// disabled). The view owns its child windows.
+
+// own
+#include "model/kv_doc.h"
+#include "platform/program_settings.h"
+#include "platform/qt/qt_view.h"
+#include "view/limit_edit.h"
+#include "view/station_grid.h"
+
+// Qt
+#include <QListWidget>
+
+// std
+#include <cstdint>
+
+class CStationEditing;
+
+class CStationView : public CQtView {
+public:
+    static constexpr int IDC_STATION_LIST = 101;
+    static constexpr int IDC_ZONE_NAME = 102;
+    static constexpr int IDC_LCD_TEXT = 103;
+
+    CStationView(CGraphicsDll& dll, const CProgramSettings& settings, CStationEditing* editing,
+                 QWidget* parent = nullptr);
+
+    // Null once the document has gone (the window is closing).
+    CKVDoc* GetDocument() const;
+
+    void OnInitialUpdate() override;
+    CommandHandlers FindCommand(CommandId id) override;
+
+    // Refills the list from the document and selects m_nCurStation.
+    void FillStationList();
+    // Shows station `station` (an index in m_pStations) in the edit boxes and the grid and
+    // selects it in the list; an index with no station changes nothing.
+    void ShowStation(int station);
+    // Places the child windows for a client area of cx by cy pixels.
+    void LayoutControls(int cx, int cy);
+
+    // The index of the station the list selects, made the document's m_nCurStation; -1 (and
+    // m_nCurStation untouched) when the list selects nothing that exists.
+    int SelectedStation();
+    // As SelectedStation, and only when the grid shows that very station: the station that grid
+    // gestures and the edit boxes act on. -1 when the view is out of date (another view of the
+    // document removed or moved its station) or shows nothing.
+    int ShownStation();
+
+    // The station editing commands, through the application's implementation.
+    void OnInsertStation();
+    void OnAddStation();
+    void OnDeleteStation();
+    void OnEditStation();
+    void OnUpdateStationCommand(CCmdUI& ui);
+
+    // The zone name and LCD text of the grid's active cell into the edit boxes.
+    void ShowActiveCellTexts();
+
+    QListWidget m_StationList;
+    // 1 only while the view itself writes the matching edit box.
+    int32_t m_bSettingZoneName = 0;
+    int32_t m_bSettingLcdText = 0;
+    CLimitEdit m_ZoneNameEdit;
+    CLimitEdit m_LcdTextEdit;
+    CStationGrid m_Grid;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    QSize sizeHint() const override;
+
+private:
+    void CreateChildren();
+    void OnStationSelected(int row);
+    void OnZoneNameChange();
+    void OnLcdTextChange();
+    // The edit box's text shown as `text`, with its guard flag set meanwhile.
+    static void SetEditText(CLimitEdit& edit, int32_t& guard, const std::string& text);
+    // Fills the grid with the station's rows, columns and "On" cells.
+    void BuildGrid(const CKVDoc& doc, const CStation& station);
+    void PaintZones(const CKVDoc& doc, const CBtn& button, int row);
+    // The list's selected row when it names a station of the document, else -1.
+    int ListStation() const;
+
+    const CProgramSettings& m_settings;
+    CStationEditing* m_pEditing;
+    // The station the grid shows; compared, never followed, since it may have gone.
+    const CStation* m_pShownStation = nullptr;
+};
