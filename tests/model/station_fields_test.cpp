@@ -54,18 +54,6 @@ TEST(StationFields, NewStationIsProposedTheFirstFreePairAddressMajor) {
     EXPECT_EQ(fields.m_pStation, &fresh);
 }
 
-TEST(StationFields, NewStationIsProposedPort1Address1WhenEveryPairIsTaken) {
-    Doc d;
-    d.doc.m_pStations.clear();
-    for (int address = 1; address <= 15; ++address)
-        for (int port = 1; port <= 16; ++port)
-            d.Add(port, address);
-    const CStation fresh;
-    const CStationFields fields = FieldsForNew(d.doc, fresh);
-    EXPECT_EQ(fields.m_strPort, "1");
-    EXPECT_EQ(fields.m_strAddress, "1");
-}
-
 TEST(StationFields, EditPresetsTheStationAndCapsAGroup0PresetAt16) {
     CStation station;
     station.SetName("Lobby");

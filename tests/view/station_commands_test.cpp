@@ -184,40 +184,6 @@ TEST_F(StationCommandsTest, CancelLeavesTheConfigurationAndTheFlagAndFocusesTheG
     EXPECT_TRUE(GridHasFocus());
 }
 
-TEST_F(StationCommandsTest, AddingBeyondTheControllerMemoryIsRefused) {
-    for (int n = 0; n < 47; ++n) // with Station1: 406 bytes left
-        doc.m_pStations.emplace_back(std::make_unique<CStation>())->SetType(48);
-    view.FillStationList();
-    WithDialog(&CStationCommands::OnAddStation, [](CStationPropertiesDlg& dlg) {
-        dlg.findChild<QRadioButton*>("radio1010")->click(); // 285 fits
-        PressOk(dlg);
-    });
-    WithDialog(&CStationCommands::OnAddStation, [](CStationPropertiesDlg& dlg) {
-        dlg.findChild<QRadioButton*>("radio1010")->click(); // 121 left: no
-        PressOk(dlg);
-    });
-    EXPECT_EQ(doc.m_pStations.size(), 49u);
-    ASSERT_EQ(boxes.messages.size(), 1u);
-    EXPECT_EQ(boxes.messages[0].caption, "Add/Insert Station");
-}
-
-TEST_F(StationCommandsTest, EditToALargerTypeIsNeverRefusedForMemory) {
-    for (int n = 0; n < 47; ++n) // with Station1: 406 bytes left
-        doc.m_pStations.emplace_back(std::make_unique<CStation>())->SetType(48);
-    doc.m_pStations[0]->SetName("Station1");
-    view.FillStationList();
-    settings.m_b48ButtonOK = true;
-    WithDialog(&CStationCommands::OnEditStation, [](CStationPropertiesDlg& dlg) {
-        EXPECT_FALSE(dlg.m_bCheckMemory);
-        EXPECT_EQ(dlg.windowTitle(), "Station Properties");
-        dlg.findChild<QRadioButton*>("radio1007")->click();
-        Edit(dlg, 1005).setText("2"); // a pair of its own
-        PressOk(dlg);
-    });
-    EXPECT_TRUE(boxes.messages.empty());
-    EXPECT_EQ(doc.m_pStations[0]->m_nType, 48);
-}
-
 TEST_F(StationCommandsTest, EditAppliesTheEntriesRefreshesTheListAndMarksOnlyAChange) {
     HaveStations(2);
     Select(1);
