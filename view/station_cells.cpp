@@ -12,6 +12,10 @@ std::string Label(const char* format, int number) {
 }
 } // namespace
 
+std::string ColumnLabel(int col) {
+    return Label("%2.2d", col);
+}
+
 bool ShowsSoftButtons(int type) {
     return type == 10 || type == 9;
 }

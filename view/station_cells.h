@@ -19,6 +19,8 @@ bool ShowsSoftButtons(int type);
 int GridRowCount(int type);
 // "HB-01" for a hard button row, "SB-11" for the first soft button row.
 std::string RowLabel(int type, int row);
+// "01" for the column of zone 1.
+std::string ColumnLabel(int col);
 
 // The button of grid row `row` for station `station`; null when either does not exist.
 CBtn* ButtonOfRow(CKVDoc& doc, int station, int row);

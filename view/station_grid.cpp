@@ -55,7 +55,12 @@ void CStationGrid::ToggleZone(int32_t row, int32_t col) {
     CGraphicsDll& dll = GetDll();
     dll.SSSetActiveCell(m_hGrid, row, col);
     dll.SSSetSelection(m_hGrid, row, col, row, col);
-    if (ToggleCell(*doc, station, row, col).value_or(false)) {
+    PaintActiveCell(ToggleCell(*doc, station, row, col).value_or(false));
+}
+
+void CStationGrid::PaintActiveCell(bool on) {
+    CGraphicsDll& dll = GetDll();
+    if (on) {
         dll.SSSetPattern(m_hGrid, kOnStyle, kOnFill, kOnText);
         dll.SSSetText(m_hGrid, "On");
     } else {

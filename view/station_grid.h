@@ -28,6 +28,8 @@ public:
     // Switches the zone of column `col` on row `row`'s button of the document's current station
     // and paints the cell to match; a cell that does not exist in the model is left alone.
     void ToggleZone(int32_t row, int32_t col);
+    // Paints the active cell as a zone that is on ("On", red with white text) or off (blank).
+    void PaintActiveCell(bool on);
 
     // While the view itself moves the active cell through many cells (rebuilding the grid,
     // switching a block), the edit boxes do not follow each move; the caller shows the final

@@ -11,7 +11,6 @@
 
 // std
 #include <algorithm>
-#include <cstdio>
 
 namespace {
 // Client-area layout in pixels: the list, the line right of it, the grid and the edit boxes
@@ -25,13 +24,10 @@ constexpr int kEditHeight = 22;
 constexpr int kEditRow = 24;
 
 // The grid: 99 zone columns 750 wide and a row header as wide as "XXXXXX" plus 2, both in
-// 1/256 of a character; "On" cells red with white text (0x00BBGGRR).
+// 1/256 of a character.
 constexpr int32_t kZoneColumns = 99;
 constexpr int32_t kColumnWidth = 750;
 constexpr int32_t kHeaderWidth = (6 + 2) * 256;
-constexpr int32_t kOnStyle = 1;
-constexpr int32_t kOnFill = 255;
-constexpr int32_t kOnText = 16777215;
 
 // The layout of the 10-button paging station, the only one whose LCD text box is labelled.
 constexpr int32_t kLabelledLcdLayout = 1;
@@ -41,12 +37,6 @@ const CommandEntry<CStationView> kViewCommands[] = {
     {ID_EDIT_INSERT_STATION, &CStationView::OnInsertStation, &CStationView::OnUpdateStationCommand},
     {ID_EDIT_DELETE_STATION, &CStationView::OnDeleteStation, &CStationView::OnUpdateStationCommand},
 };
-
-std::string ColumnLabel(int col) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%2.2d", col);
-    return text;
-}
 } // namespace
 
 CStationView::CStationView(CGraphicsDll& dll, const CProgramSettings& settings,
@@ -183,8 +173,7 @@ void CStationView::PaintZones(const CKVDoc& doc, const CBtn& button, int row) {
         // A zone past the zones in use has no column; its cell would land on another.
         if (!ZoneColumnExists(doc, zone.m_nZone + 1)) continue;
         dll.SSSetActiveCell(m_Grid.m_hGrid, row, zone.m_nZone + 1);
-        dll.SSSetPattern(m_Grid.m_hGrid, kOnStyle, kOnFill, kOnText);
-        dll.SSSetText(m_Grid.m_hGrid, "On");
+        m_Grid.PaintActiveCell(true);
     }
 }
 

@@ -44,6 +44,8 @@ TEST(StationRows, LabelsRunHb01ToTheTypeThenSb11ToSb99) {
     EXPECT_EQ(RowLabel(9, 98), "SB-99");
     EXPECT_EQ(RowLabel(10, 11), "SB-11");
     EXPECT_EQ(RowLabel(48, 48), "HB-48");
+    EXPECT_EQ(ColumnLabel(1), "01");
+    EXPECT_EQ(ColumnLabel(99), "99");
 }
 
 TEST_F(StationCells, RowsMapToTheStationsButtonsThenTheSharedSoftButtons) {

@@ -144,8 +144,10 @@ TEST_F(StationViewShows, AddressesAsPortDashAddressBeforeTheName) {
     EXPECT_EQ(view.m_StationList.item(0)->text(), "1-1: Station1");
     EXPECT_EQ(view.m_StationList.currentRow(), 0);
     harness.settings.m_bShowAddresses = false;
+    AddStation(doc, 4, "Caf\xE9 \x80");
     view.FillStationList();
     EXPECT_EQ(view.m_StationList.item(1)->text(), "Lobby");
+    EXPECT_EQ(view.m_StationList.item(2)->text(), QString::fromUtf8("Caf\u00e9 \u20ac"));
 }
 
 TEST_F(StationViewShows, NothingOfAGridItCannotMakeButStillTheLayoutAndEdits) {
