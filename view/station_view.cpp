@@ -90,10 +90,13 @@ void CStationView::FillStationList() {
     m_StationList.clear();
     const CKVDoc* doc = GetDocument();
     if (doc == nullptr) return;
-    for (const auto& station : doc->m_pStations)
+    // The station this view shows stays selected, whatever another view made current.
+    int selected = doc->m_nCurStation;
+    for (const auto& station : doc->m_pStations) {
+        if (station.get() == m_pShownStation) selected = m_StationList.count();
         m_StationList.addItem(FromCp1252(StationListEntry(*station, m_settings.m_bShowAddresses)));
-    if (doc->m_nCurStation >= 0 && doc->m_nCurStation < m_StationList.count())
-        m_StationList.setCurrentRow(doc->m_nCurStation);
+    }
+    if (selected >= 0 && selected < m_StationList.count()) m_StationList.setCurrentRow(selected);
 }
 
 void CStationView::ShowStation(int station) {

@@ -41,7 +41,8 @@ public:
     void OnInitialUpdate() override;
     CommandHandlers FindCommand(CommandId id) override;
 
-    // Refills the list from the document and selects m_nCurStation.
+    // Refills the list from the document and selects the station the view shows, or
+    // m_nCurStation when that station has gone or none is shown yet.
     void FillStationList();
     // Shows station `station` (an index in m_pStations) in the edit boxes and the grid and
     // selects it in the list; an index with no station changes nothing.

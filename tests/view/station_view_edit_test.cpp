@@ -138,6 +138,11 @@ TEST_F(StationViewsOfOneDocument, EachToggleTheirOwnStation) {
     ClickCell(second, 11, 1); // SB-11: a row the 4-button station does not have
     EXPECT_EQ(Zones(doc.m_SoftButtons[0]), std::vector<int>{0});
     EXPECT_EQ(second.m_LcdTextEdit.text(), "SoftButton11");
+
+    first.FillStationList(); // as View Station Addresses refills it
+    EXPECT_EQ(first.m_StationList.currentRow(), 0);
+    ClickCell(first, 4, 20);
+    EXPECT_TRUE(doc.m_pStations[0]->m_Buttons[3].m_pZones.empty());
 }
 
 TEST_F(StationViewsOfOneDocument, ViewBehindAnotherViewsDeletionChangesNothing) {
