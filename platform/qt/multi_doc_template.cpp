@@ -84,6 +84,7 @@ CQtView& CMultiDocTemplate::CreateNewWindow(CDocument& document) {
     CQtView& view = *m_type.createView(document);
     document.AddView(&view);
     auto* window = new CMdiChildWnd(*this, view);
+    if (!m_type.windowIcon.isNull()) window->setWindowIcon(m_type.windowIcon);
     m_area.addSubWindow(window);
     Retitle(document);
     view.OnInitialUpdate();

@@ -15,6 +15,7 @@
 #include "platform/ui_services.h"
 
 // Qt
+#include <QIcon>
 #include <QMetaObject>
 
 // std
@@ -34,6 +35,8 @@ struct CDocumentType {
     std::function<std::unique_ptr<CDocument>()> createDocument;
     // A fresh view for `document`; the template joins them and gives the view its window.
     std::function<CQtView*(CDocument& document)> createView;
+    // The icon of the document windows; none leaves them the application's.
+    QIcon windowIcon;
 };
 
 class CMultiDocTemplate {

@@ -18,7 +18,8 @@ CDocumentType StationDocumentType(CStationViewHarness& harness, CStationEditing*
     return {CKVDoc::kTitleStem, [&harness] { return std::make_unique<CKVDoc>(harness.ui); },
             [&harness, editing](CDocument&) {
                 return new CStationView(harness.dll, harness.settings, editing);
-            }};
+            },
+            QIcon()};
 }
 } // namespace
 

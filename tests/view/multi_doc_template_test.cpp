@@ -8,7 +8,9 @@
 
 // Qt
 #include <QFileDialog>
+#include <QImage>
 #include <QMdiSubWindow>
+#include <QPixmap>
 
 // std
 #include <filesystem>
@@ -171,4 +173,17 @@ TEST_F(MdiDocuments, ExitAsksAboutEachModifiedDocumentAndCancelKeepsThemAll) {
     boxes.answers = {MsgAnswer::No, MsgAnswer::No};
     EXPECT_TRUE(harness.documents.CloseAllDocuments());
     EXPECT_EQ(WindowCount(), 0u);
+}
+
+TEST_F(MdiDocuments, WindowsCarryTheDocumentTypesIcon) {
+    QPixmap pixmap(16, 16);
+    pixmap.fill(Qt::red);
+    CDocumentType type{"Config", [this] { return std::make_unique<CKVDoc>(harness.ui); },
+                       [](CDocument&) { return new CQtView; }, QIcon(pixmap)};
+    CMultiDocTemplate documents(harness.area, harness.ui, std::move(type));
+    CDocument* doc = documents.NewDocument();
+    ASSERT_NE(doc, nullptr);
+    const auto* view = dynamic_cast<CQtView*>(doc->GetFirstView());
+    const QImage icon = view->parentWidget()->windowIcon().pixmap(16, 16).toImage();
+    EXPECT_EQ(icon.pixelColor(8, 8), QColor(Qt::red));
 }
