@@ -52,7 +52,8 @@ CStationView::CStationView(CGraphicsDll& dll, const CProgramSettings& settings,
 }
 
 void CStationView::CreateChildren() {
-    m_StationList.setObjectName(QStringLiteral("IDC_STATION_LIST"));
+    // Controls are named by kind and id, as in the dialogs: list101, edit102, edit103.
+    m_StationList.setObjectName(QStringLiteral("list%1").arg(IDC_STATION_LIST));
     m_StationList.setFrameShape(QFrame::NoFrame);
     m_StationList.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_StationList.setSelectionMode(QAbstractItemView::SingleSelection);
@@ -61,8 +62,8 @@ void CStationView::CreateChildren() {
             [this](int row) { OnStationSelected(row); });
     connect(&m_StationList, &QListWidget::itemDoubleClicked, this, [this] { OnEditStation(); });
 
-    m_ZoneNameEdit.setObjectName(QStringLiteral("IDC_ZONE_NAME"));
-    m_LcdTextEdit.setObjectName(QStringLiteral("IDC_LCD_TEXT"));
+    m_ZoneNameEdit.setObjectName(QStringLiteral("edit%1").arg(IDC_ZONE_NAME));
+    m_LcdTextEdit.setObjectName(QStringLiteral("edit%1").arg(IDC_LCD_TEXT));
     for (CLimitEdit* edit : {&m_ZoneNameEdit, &m_LcdTextEdit})
         edit->setGeometry(0, 0, 0, 0);
     connect(&m_ZoneNameEdit, &QLineEdit::textChanged, this, [this] { OnZoneNameChange(); });

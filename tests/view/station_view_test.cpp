@@ -42,6 +42,7 @@ TEST_F(StationViewShows, FourButtonStationWithFourRowsGridAtTwentyFourAndNoLcdBo
     EXPECT_FALSE(view.m_LcdTextEdit.isVisible());
     EXPECT_TRUE(view.m_Grid.isVisible());
     EXPECT_EQ(view.m_ZoneNameEdit.text(), "Zone1");
+    EXPECT_EQ(view.findChild<QLineEdit*>("edit103"), &view.m_LcdTextEdit);
 }
 
 TEST_F(StationViewShows, TenButtonBreakOutWithHb01ToHb09ThenSb11ToSb99) {
