@@ -2,7 +2,7 @@
 #include "app/config_document.h"
 #include "download/download_config.h"
 #include "download/ui/download_progress.h"
-#include "model/ui/max_zones_dlg.h"
+#include "view/station_commands.h"
 
 const CommandEntry<CConfigDocument> CConfigDocument::kCommands[] = {
     {ID_FILE_SAVE, &CConfigDocument::OnFileSave},
@@ -25,5 +25,5 @@ void CConfigDocument::OnDownloadConfig() {
 }
 
 void CConfigDocument::OnMaxZones() {
-    RunMaxZonesDlg(*this);
+    ::OnMaxZones(*this);
 }

@@ -61,7 +61,7 @@ bool CKVApp::InitInstance(const std::vector<std::string>& args, uint32_t nCmdSho
         return document;
     };
     type.createView = [this](CDocument&) -> CQtView* {
-        return new CStationView(*m_pGraphicsDll, m_settings, m_pEditing);
+        return new CStationView(*m_pGraphicsDll, m_settings, &m_stationCommands);
     };
     m_pMainWnd =
         std::make_unique<CKVFrame>(m_settings, m_ui, std::move(type), *this, m_recentFiles);

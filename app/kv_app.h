@@ -18,6 +18,7 @@
 #include "platform/kvgraphics/graphics_dll.h"
 #include "platform/program_settings.h"
 #include "platform/qt/qt_ui_services.h"
+#include "view/station_commands.h"
 
 // std
 #include <memory>
@@ -26,7 +27,6 @@
 
 class CDocument;
 class CKVFrame;
-class CStationEditing;
 class QPrinter;
 
 class CKVApp : public CCmdTarget {
@@ -66,6 +66,7 @@ public:
     CHiddenSwitches m_switches{m_settings};
     CQtUiServices m_ui;
     CRecentFileList m_recentFiles;
+    CStationCommands m_stationCommands{m_settings};
     // Set at start-up when the grid component loaded, released at exit.
     std::unique_ptr<CGraphicsDll> m_pGraphicsDll;
     std::unique_ptr<CKVFrame> m_pMainWnd;
@@ -74,7 +75,6 @@ private:
     void OpenRecentFile(std::size_t index);
 
     std::string m_gridPath;
-    CStationEditing* m_pEditing = nullptr;
     std::unique_ptr<QPrinter> m_pPrinter;
     static const CommandEntry<CKVApp> kCommands[];
 };
