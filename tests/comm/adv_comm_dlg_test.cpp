@@ -70,14 +70,6 @@ TEST_F(AdvCommDlgTest, Stored2500OpensOn3SecondsWhichHoldsEvenOnCancelWhileTheSt
     EXPECT_EQ(nextStart.m_nTimeoutMs, 2500);
 }
 
-TEST_F(AdvCommDlgTest, OkWith3SecondsStillSelectedStoresNothing) {
-    settings.m_nTimeoutMs = 2500;
-    auto dialog = Open();
-    Press(*dialog, "button1");
-    EXPECT_EQ(dialog->result(), QDialog::Accepted);
-    EXPECT_EQ(StoredTimeout(), "<none>");
-}
-
 TEST_F(AdvCommDlgTest, ThirtySecondsChosenIsStoredAs30000) {
     auto dialog = Open();
     Combo(*dialog).setCurrentIndex(4);

@@ -56,17 +56,6 @@ TEST_F(PortChoiceTest, TestIsOfferedForEveryPortButOffline) {
     EXPECT_EQ(choice.PortToTest(), "COM2");
 }
 
-TEST_F(PortChoiceTest, OkStoresTheChosenPortOnlyWhenTheSelectionMoved) {
-    settings.m_szPort = "COM1";
-    CPortChoice choice(Entries{"OFFLINE", "COM1", "COM2"}, settings);
-    choice.OnOK();
-    EXPECT_EQ(StoredPort(), "<none>");
-    choice.Select(2);
-    choice.OnOK();
-    EXPECT_EQ(settings.m_szPort, "COM2");
-    EXPECT_EQ(StoredPort(), "COM2");
-}
-
 TEST_F(PortChoiceTest, ListsOfflineThenThePortsPresentInAscendingOrder) {
     CManualClock clock;
     CFakeSerialLine line1{clock};

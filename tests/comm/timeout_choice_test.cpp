@@ -53,12 +53,6 @@ TEST_F(TimeoutChoiceTest, OkWithTheOpeningEntryStoresNothing) {
     EXPECT_EQ(StoredTimeout(), "<none>");
 }
 
-TEST_F(TimeoutChoiceTest, OkWithAnotherEntryStoresItsTimeoutAsDecimalText) {
-    CTimeoutChoice(settings).OnOK(4);
-    EXPECT_EQ(settings.m_nTimeoutMs, 30000);
-    EXPECT_EQ(StoredTimeout(), "30000");
-}
-
 TEST_F(TimeoutChoiceTest, OkWithNoSelectionStoresTheDefault) {
     settings.m_nTimeoutMs = 500;
     CTimeoutChoice(settings).OnOK(-1);

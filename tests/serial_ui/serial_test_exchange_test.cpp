@@ -38,21 +38,6 @@ TEST_F(SerialTestExchange, SendsAtMost511Bytes) {
     EXPECT_EQ(line.Written().size(), kMaxTestSendBytes);
 }
 
-TEST_F(SerialTestExchange, SilenceAfterTheBytesEndsTheReading) {
-    Arrive({'H', 'I'});
-    EXPECT_EQ(Receive(), "HI");
-}
-
-TEST_F(SerialTestExchange, NothingArrivingGivesNothingToShow) {
-    EXPECT_EQ(Receive(), std::nullopt);
-}
-
-TEST_F(SerialTestExchange, ZeroByteEndsTheReadingAndLeavesTheRestWaiting) {
-    Arrive({'A', 'B', 0, 'C', 'D'});
-    EXPECT_EQ(Receive(), "AB");
-    EXPECT_EQ(Receive(), "CD");
-}
-
 TEST_F(SerialTestExchange, StartByteIsStoredAsZeroSoTheTextEndsThereButReadingGoesOn) {
     Arrive({'A', 0xF1, 'B'});
     EXPECT_EQ(Receive(), "A");
