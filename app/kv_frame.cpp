@@ -16,6 +16,7 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
@@ -43,7 +44,7 @@ std::vector<std::string> DroppedFiles(const QMimeData* data) {
 
 CKVFrame::CKVFrame(CProgramSettings& settings, CUiServices& ui, CDocumentType type, CCmdTarget& app,
                    const CRecentFileList& recentFiles)
-    : m_settings(settings), m_app(app), m_pArea(new QMdiArea(this)),
+    : m_settings(settings), m_app(app), m_documentIcon(DocumentIcon()), m_pArea(new QMdiArea(this)),
       m_pDocuments(std::make_unique<CMultiDocTemplate>(*m_pArea, ui, std::move(type))),
       m_mdiCommands(*m_pDocuments),
       m_commands([this] { return m_pDocuments->Route(this, &m_app); }) {
@@ -127,6 +128,10 @@ void CKVFrame::OnUpdateViewStatusBar(CCmdUI& ui) {
 }
 
 void CKVFrame::OnActiveChanged() {
+    // Every document window shows the document icon, new ones included.
+    for (QMdiSubWindow* window : m_pArea->subWindowList())
+        if (window->windowIcon().cacheKey() != m_documentIcon.cacheKey())
+            window->setWindowIcon(m_documentIcon);
     CDocument* document = m_pDocuments->ActiveDocument();
     ShowMenu(document ? *m_pMenuWithDocument : *m_pMenuWithoutDocument);
     QString title = QString::fromLatin1(kAppTitle);

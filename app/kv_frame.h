@@ -18,6 +18,9 @@
 #include "platform/qt/mdi_commands.h"
 #include "platform/qt/multi_doc_template.h"
 
+// Qt
+#include <QIcon>
+
 // std
 #include <memory>
 
@@ -71,6 +74,7 @@ private:
 
     CProgramSettings& m_settings;
     CCmdTarget& m_app;
+    QIcon m_documentIcon;
     QMdiArea* m_pArea;
     std::unique_ptr<CMultiDocTemplate> m_pDocuments;
     CMdiCommands m_mdiCommands;

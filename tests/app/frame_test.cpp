@@ -1,6 +1,7 @@
 // The main frame: both menus, the accelerators, the toolbar, the status bar, the commands nobody
 // handles, View Station Addresses and the window list.
 
+#include "app/app_resources.h"
 #include "app/frame_accelerators.h"
 #include "app/frame_menus.h"
 #include "app/frame_status_bar.h"
@@ -255,6 +256,17 @@ TEST_F(FrameTest, WindowMenuListsTheChildWindowsWithTheActiveChecked) {
     EXPECT_EQ(Documents().ActiveDocument()->GetTitle(), "Config1");
     emit window.aboutToShow();
     EXPECT_EQ(window.actions().size(), 4 + 1 + 2);
+}
+
+TEST_F(FrameTest, DocumentWindowsShowTheDocumentIcon) {
+    Documents().NewDocument();
+    CDocument* document = Documents().NewDocument();
+    Documents().CreateNewWindow(*document);
+    const QImage expected = DocumentIcon().pixmap(32, 32).toImage();
+    for (QMdiSubWindow* window : Frame().MdiArea().subWindowList())
+        EXPECT_EQ(window->windowIcon().pixmap(32, 32).toImage(), expected);
+    EXPECT_EQ(Frame().windowIcon().pixmap(32, 32).toImage(),
+              ApplicationIcon().pixmap(32, 32).toImage());
 }
 
 TEST_F(FrameTest, ViewToolbarAndStatusBarHideAndShowWithCheckMarks) {
