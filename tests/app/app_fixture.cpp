@@ -8,7 +8,6 @@
 #include <QTest>
 
 // std
-#include <cstdlib>
 #include <filesystem>
 
 AppTest::AppTest() {
@@ -33,8 +32,8 @@ std::string AppTest::Stored(const std::string& name) {
 }
 
 std::string AppTest::ConfigFile(const std::string& name) const {
-    const std::filesystem::path source = std::filesystem::path(std::getenv("CORV_SOURCE_DIR")) /
-                                         "tests/data/new_document/config.kvx";
+    const std::filesystem::path source =
+        std::filesystem::path(CORV_SOURCE_DIR) / "tests/data/new_document/config.kvx";
     const std::filesystem::path target = xdg.Path() / name;
     std::filesystem::copy_file(source, target, std::filesystem::copy_options::overwrite_existing);
     return target.string();

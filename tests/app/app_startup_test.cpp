@@ -1,6 +1,7 @@
 // Start-up and exit of the editor, the hidden switch keys, About, Open and the recent files.
 
 #include "app/about_dlg.h"
+#include "app/comm_dlg.h"
 #include "platform/settings_key.h"
 #include "tests/app/app_fixture.h"
 #include "tests/support/modal_watcher.h"
@@ -8,13 +9,17 @@
 #include "tests/support/temp_dir.h"
 
 #include <QApplication>
+#include <QDropEvent>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
+#include <QPageSetupDialog>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
+#include <QUrl>
 
 #include <filesystem>
 
@@ -149,6 +154,44 @@ TEST_F(StartUpTest, AboutShowsItsTextCentredAndChangesNothing) {
     EXPECT_EQ(position, QPoint(desktop.left() + desktop.width() / 2 - size.width() / 2,
                                desktop.top() + desktop.height() / 2 - size.height() / 2));
     EXPECT_FALSE(fs::exists(CSettingsKey::FilePath()));
+}
+
+TEST_F(StartUpTest, CommunicationsAndPrintSetupRunTheirDialogsModally) {
+    Start();
+    bool communications = false;
+    bool pageSetup = false;
+    CModalScript script;
+    script.Then<QDialog>([&](QDialog& dialog) {
+        communications = dynamic_cast<CCommDlg*>(&dialog) != nullptr;
+        dialog.reject();
+    });
+    script.Then<QPageSetupDialog>([&](QPageSetupDialog& dialog) {
+        pageSetup = true;
+        dialog.reject();
+    });
+    EXPECT_TRUE(Frame().Commands().Execute(ID_TOOLS_COMMUNICATIONS));
+    EXPECT_TRUE(Frame().Commands().Execute(ID_FILE_PRINT_SETUP));
+    EXPECT_TRUE(communications);
+    EXPECT_TRUE(pageSetup);
+}
+
+TEST_F(StartUpTest, FilesDroppedOnTheFrameOpenAsDocuments) {
+    const std::string first = ConfigFile("first.kvx");
+    const std::string second = ConfigFile("second.kvx");
+    Start();
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(first)),
+                  QUrl::fromLocalFile(QString::fromStdString(second)),
+                  QUrl(QStringLiteral("https://example.invalid/remote.kvx"))});
+    const QPoint centre = Frame().rect().center();
+    QDragEnterEvent enter(centre, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&Frame(), &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(centre, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&Frame(), &drop);
+    ASSERT_EQ(Documents().Documents().size(), 2u);
+    EXPECT_EQ(Documents().Documents()[0]->GetPathName(), first);
+    EXPECT_EQ(Documents().Documents()[1]->GetPathName(), second);
 }
 
 TEST_F(StartUpTest, OpenAsksForAKvxFileAndOpensIt) {

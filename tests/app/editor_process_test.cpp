@@ -8,7 +8,6 @@
 
 #include <chrono>
 #include <csignal>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -94,8 +93,7 @@ protected:
 
 TEST_F(EditorProcessTest, ComesUpWithTheFileAndStoresThePlacementWhenTerminated) {
     const fs::path file = dir / "site.kvx";
-    fs::copy_file(fs::path(std::getenv("CORV_SOURCE_DIR")) / "tests/data/new_document/config.kvx",
-                  file);
+    fs::copy_file(fs::path(CORV_SOURCE_DIR) / "tests/data/new_document/config.kvx", file);
     Launch(file.string());
     ASSERT_TRUE(WaitUntilUp());
     ASSERT_EQ(kill(pid, SIGTERM), 0);
