@@ -2,13 +2,11 @@
 
 // std
 #include <algorithm>
+#include <fstream>
 #include <string>
 #include <utility>
 
 // POSIX, Linux
-#include <fcntl.h>
-#include <linux/serial.h>
-#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -17,14 +15,12 @@ namespace fs = std::filesystem;
 namespace {
 
 // The kernel makes a ttyS<n> for every possible on-board port; only a port with a UART behind it
-// reports a type other than unknown.
-bool HasUart(const fs::path& device) {
-    const int fd = open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return false;
-    serial_struct info{};
-    const bool known = ioctl(fd, TIOCGSERIAL, &info) == 0 && info.type != PORT_UNKNOWN;
-    close(fd);
-    return known;
+// reports a type other than unknown (0). The type is read from sysfs rather than asked of the
+// device, because opening the device would raise DTR on a line that may be wired to equipment.
+bool HasUart(const fs::path& sysEntry) {
+    std::ifstream typeFile(sysEntry / "type");
+    int type = 0;
+    return typeFile >> type && type != 0;
 }
 
 bool IsCharacterDevice(const fs::path& path) {
@@ -48,7 +44,8 @@ std::vector<fs::path> OnBoardPorts(const SerialDeviceSources& sources) {
     std::vector<fs::path> ports;
     for (const auto& [number, name] : found) {
         const fs::path device = sources.devFolder / name;
-        if (IsCharacterDevice(device) && HasUart(device)) ports.push_back(device);
+        if (IsCharacterDevice(device) && HasUart(sources.sysClassTty / name))
+            ports.push_back(device);
     }
     return ports;
 }

@@ -12,7 +12,7 @@ struct SerialDeviceSources {
     std::filesystem::path byIdFolder = "/dev/serial/by-id";
 };
 
-// On-board ports (ttyS<n> in ascending n, each kept only when the driver reports a UART type)
+// On-board ports (ttyS<n> in ascending n, each kept only when sysClassTty/ttyS<n>/type names a UART)
 // as devFolder/ttyS<n>, then every entry of byIdFolder that names a character device, sorted by
 // name, as byIdFolder/<name> so that an adapter keeps its name in any socket. Unreadable folders
 // contribute nothing.

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <fstream>
 
 namespace fs = std::filesystem;
 
@@ -87,15 +88,24 @@ TEST_F(PortsFolderTest, NumbersStopAtCom9) {
 TEST_F(PortsFolderTest, DiscoveryKeepsOnlyUartsThenAdaptersByStableName) {
     CPtyPair first;
     CPtyPair second;
-    // A ttyS without a UART behind it (a terminal that knows no serial details) is not a port.
-    fs::create_directories(sources.sysClassTty / "ttyS2");
-    fs::create_symlink(first.SlavePath(), sources.devFolder / "ttyS2");
+    // ttyS10 has a UART (type 4, a 16550A); ttyS2 reports type 0 and ttyS3 no type: no ports.
+    // On-board ports come first, in number order.
+    auto onBoard = [&](const std::string& name, const char* type, const fs::path& device) {
+        fs::create_directories(sources.sysClassTty / name);
+        if (type) std::ofstream(sources.sysClassTty / name / "type") << type << "\n";
+        fs::create_symlink(device, sources.devFolder / name);
+    };
+    onBoard("ttyS10", "4", second.SlavePath());
+    onBoard("ttyS2", "0", first.SlavePath());
+    onBoard("ttyS3", nullptr, first.SlavePath());
+    onBoard("ttyS9", "4", first.SlavePath());
     fs::create_directories(sources.sysClassTty / "ttySx");
     fs::create_symlink(second.SlavePath(), sources.byIdFolder / "usb-B_Serial");
     fs::create_symlink(first.SlavePath(), sources.byIdFolder / "usb-A_Serial");
     fs::create_symlink(xdg.Path() / "gone", sources.byIdFolder / "usb-0_Gone");
     EXPECT_EQ(FindSerialDevices(sources),
-              (std::vector<fs::path>{sources.byIdFolder / "usb-A_Serial",
+              (std::vector<fs::path>{sources.devFolder / "ttyS9", sources.devFolder / "ttyS10",
+                                     sources.byIdFolder / "usb-A_Serial",
                                      sources.byIdFolder / "usb-B_Serial"}));
 }
 
