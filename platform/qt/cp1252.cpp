@@ -1,7 +1,7 @@
 #include "platform/qt/cp1252.h"
 
 // own
-#include "model/cp1252.h"
+#include "platform/cp1252.h"
 
 QString FromCp1252(std::string_view bytes) {
     QString text;

@@ -1,6 +1,6 @@
 // own
 #include "tools/cli/config_json.h"
-#include "model/cp1252.h"
+#include "platform/cp1252.h"
 
 // std
 #include <climits>

@@ -4,7 +4,7 @@
 
 // own
 #include "download/download_config.h"
-#include "model/cp1252.h"
+#include "platform/cp1252.h"
 #include "platform/program_settings.h"
 #include "tools/cli/commands.h"
 

@@ -1,5 +1,5 @@
 // own
-#include "model/cp1252.h"
+#include "platform/cp1252.h"
 
 // std
 #include <array>
