@@ -22,6 +22,8 @@ CFrameToolBar::CFrameToolBar(CCommandActions& commands, QWidget* parent) : QTool
     setObjectName(QStringLiteral("toolbar"));
     setMovable(false);
     setFloatable(false);
+    // Nor can it be hidden from a context menu: View Toolbar does that.
+    setContextMenuPolicy(Qt::PreventContextMenu);
     setIconSize(QSize(16, 15));
     setToolButtonStyle(Qt::ToolButtonIconOnly);
     const std::vector<QPixmap> images = ToolbarImages();
