@@ -26,6 +26,6 @@ function(corv_gtest name)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
   corv_warnings(${name})
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;CORV_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
 endfunction()
 include(GoogleTest)

@@ -60,9 +60,7 @@ protected:
 };
 
 fs::path Golden(const std::string& name) {
-    const char* root = std::getenv("CORV_SOURCE_DIR");
-    return fs::path(root ? root : CORV_SOURCE_DIR_FALLBACK) / "tests" / "data" / name /
-           "config.kvx";
+    return fs::path(CORV_SOURCE_DIR) / "tests" / "data" / name / "config.kvx";
 }
 
 const char* const kVaried = R"({

@@ -2,7 +2,6 @@
 #include "tests/model/bytes.h"
 
 // std
-#include <cstdlib>
 #include <fstream>
 #include <iterator>
 
@@ -57,6 +56,5 @@ void WriteFileBytes(const std::filesystem::path& path, const std::vector<uint8_t
 }
 
 std::filesystem::path TestData() {
-    const char* root = std::getenv("CORV_SOURCE_DIR");
-    return std::filesystem::path(root ? root : CORV_SOURCE_DIR_FALLBACK) / "tests" / "data";
+    return std::filesystem::path(CORV_SOURCE_DIR) / "tests" / "data";
 }
