@@ -4,10 +4,10 @@ JOBS  ?= $(shell nproc)
 FILE  ?=
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: run test build deps bench fuzz install-staging clean
+.PHONY: run test build deps bench fuzz clean
 
 run: build
-	$(BUILD)/bin/corvantine $(FILE)
+	$(BUILD)/bin/corvantine $(if $(FILE),"$(FILE)")
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) --timeout 300
