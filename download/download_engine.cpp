@@ -1,10 +1,10 @@
 // own
 #include "download/download_engine.h"
+#include "platform/format_text.h"
 #include "serial/serial_transport.h"
 
 // std
 #include <algorithm>
-#include <cstdio>
 #include <memory>
 #include <vector>
 
@@ -42,12 +42,6 @@ constexpr Exchange kExchanges[] = {
     {"Requesting Download", "Download Request", 0x02},
     {"Downloading", "Download", 0x03},
 };
-
-template <typename... Args> std::string Format(const char* format, Args... args) {
-    char text[300];
-    std::snprintf(text, sizeof text, format, args...);
-    return text;
-}
 
 class CDownloadSession {
 public:
@@ -123,10 +117,10 @@ private:
         const int minor = static_cast<int>(version % 256);
         if (version == kVersionWithoutBreakOuts) {
             // Only a warning: the configuration is not inspected.
-            m_ui.MessageBox(Format(kOldVersionText, major, minor));
+            m_ui.MessageBox(FormatText(kOldVersionText, major, minor));
             return true;
         }
-        if (version > kNewestVersion) return Fail(Format(kNewVersionText, major, minor));
+        if (version > kNewestVersion) return Fail(FormatText(kNewVersionText, major, minor));
         return true;
     }
 

@@ -2,10 +2,10 @@
 #include "download/image_builder.h"
 #include "download/image_layout.h"
 #include "model/safe_save.h"
+#include "platform/format_text.h"
 
 // std
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
 #include <numeric>
 
@@ -122,9 +122,7 @@ private:
     }
 
     template <typename... Args> void Report(const char* format, Args... args) {
-        char text[100];
-        std::snprintf(text, sizeof text, format, args...);
-        m_doc.Ui().MessageBox(text);
+        m_doc.Ui().MessageBox(FormatText(format, args...));
     }
 
     const CKVDoc& m_doc;
@@ -146,21 +144,15 @@ constexpr std::size_t kMaxStations = 255;
 
 // A message for a configuration the image cannot hold, or an empty text.
 std::string RefusalText(const CKVDoc& doc, std::size_t size) {
-    char text[200];
-    if (doc.m_pStations.size() > kMaxStations) {
-        std::snprintf(text, sizeof text,
-                      "The PA Controller takes at most %zu stations, and this configuration has "
-                      "%zu.  The controller image was not built.",
-                      kMaxStations, doc.m_pStations.size());
-        return text;
-    }
-    if (size > ControllerImage::kCapacity) {
-        std::snprintf(text, sizeof text,
-                      "The controller image of this configuration would take %zu bytes, more "
-                      "than the %zu bytes it may have.  The controller image was not built.",
-                      size, ControllerImage::kCapacity);
-        return text;
-    }
+    if (doc.m_pStations.size() > kMaxStations)
+        return FormatText("The PA Controller takes at most %zu stations, and this configuration "
+                          "has %zu.  The controller image was not built.",
+                          kMaxStations, doc.m_pStations.size());
+    if (size > ControllerImage::kCapacity)
+        return FormatText("The controller image of this configuration would take %zu bytes, "
+                          "more than the %zu bytes it may have.  The controller image was not "
+                          "built.",
+                          size, ControllerImage::kCapacity);
     return {};
 }
 

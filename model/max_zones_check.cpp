@@ -2,9 +2,7 @@
 #include "model/max_zones_check.h"
 #include "model/kv_doc.h"
 #include "platform/decimal.h"
-
-// std
-#include <cstdio>
+#include "platform/format_text.h"
 
 namespace {
 constexpr const char* kDisableFirst =
@@ -33,13 +31,6 @@ bool IsWholeInteger(std::string_view text) {
     return i == text.size();
 }
 
-// "%2.2d": at least two digits, zero-padded.
-std::string TwoDigits(int n) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%2.2d", n);
-    return text;
-}
-
 // The first zone of `button` above `maxZones`, as its 1-based number.
 std::optional<int> FirstZoneAbove(const CBtn& button, int maxZones) {
     for (const CZone& zone : button.m_pZones)
@@ -61,11 +52,12 @@ std::optional<std::string> FindZoneAbove(const CKVDoc& doc, int maxZones) {
     for (const auto& station : doc.m_pStations)
         for (int n = 0; n < station->m_nType; ++n)
             if (const auto zone = FirstZoneAbove(station->m_Buttons[n], maxZones))
-                return "Station \"" + station->GetName() + "\" Button HB-" + TwoDigits(n + 1) +
-                       " Zone " + std::to_string(*zone) + kDisableFirst;
+                return "Station \"" + station->GetName() + "\" Button HB-" +
+                       FormatText("%2.2d", n + 1) + " Zone " + std::to_string(*zone) +
+                       kDisableFirst;
     for (int k = 0; k < CKVDoc::kSoftButtonCount; ++k)
         if (const auto zone = FirstZoneAbove(doc.m_SoftButtons[k], maxZones))
-            return "Global Button SB-" + TwoDigits(k + CKVDoc::kFirstSoftButtonNumber) + " Zone " +
-                   std::to_string(*zone) + kDisableFirst;
+            return "Global Button SB-" + FormatText("%2.2d", k + CKVDoc::kFirstSoftButtonNumber) +
+                   " Zone " + std::to_string(*zone) + kDisableFirst;
     return std::nullopt;
 }

@@ -1,19 +1,9 @@
 // own
 #include "view/station_cells.h"
-
-// std
-#include <cstdio>
-
-namespace {
-std::string Label(const char* format, int number) {
-    char text[16];
-    std::snprintf(text, sizeof text, format, number);
-    return text;
-}
-} // namespace
+#include "platform/format_text.h"
 
 std::string ColumnLabel(int col) {
-    return Label("%2.2d", col);
+    return FormatText("%2.2d", col);
 }
 
 bool ShowsSoftButtons(int type) {
@@ -25,8 +15,8 @@ int GridRowCount(int type) {
 }
 
 std::string RowLabel(int type, int row) {
-    if (row <= type) return Label("HB-%2.2d", row);
-    return Label("SB-%2.2d", row - type - 1 + CKVDoc::kFirstSoftButtonNumber);
+    if (row <= type) return FormatText("HB-%2.2d", row);
+    return FormatText("SB-%2.2d", row - type - 1 + CKVDoc::kFirstSoftButtonNumber);
 }
 
 CBtn* ButtonOfRow(CKVDoc& doc, int station, int row) {
