@@ -1,29 +1,22 @@
 // corvantine-cli, run as a program.
 
 // own
+#include "tests/support/program_run.h"
 #include "tests/support/temp_dir.h"
 
 // std
 #include <algorithm>
-#include <cstdlib>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <iterator>
 #include <nlohmann/json.hpp>
-#include <sys/wait.h>
 
 namespace fs = std::filesystem;
 
 namespace {
-struct CliRun {
-    int exit = -1;
-    std::string out;
-    std::string err;
-};
+using CliRun = CProgramRun;
 
 std::string Slurp(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    return ReadWholeFile(path);
 }
 
 void Spit(const fs::path& path, const std::string& text) {
@@ -33,19 +26,7 @@ void Spit(const fs::path& path, const std::string& text) {
 class CliTest : public testing::Test {
 protected:
     // Runs the tool in the temporary folder with `args` (already quoted where needed).
-    CliRun Cli(const std::string& args) {
-        const std::string command = "cd '" + dir.Path().string() + "' && '" CORV_CLI "' " + args +
-                                    " >'" + (dir / ".out").string() + "' 2>'" +
-                                    (dir / ".err").string() + "'";
-        const int status = std::system(command.c_str());
-        CliRun run;
-        run.exit = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        run.out = Slurp(dir / ".out");
-        run.err = Slurp(dir / ".err");
-        fs::remove(dir / ".out");
-        fs::remove(dir / ".err");
-        return run;
-    }
+    CliRun Cli(const std::string& args) { return RunProgram(CORV_CLI, args, dir.Path()); }
 
     // Imports `json` and expects it refused with `line` on standard error and no output file.
     void ExpectRefused(const std::string& json, const std::string& line) {

@@ -5,14 +5,12 @@
 #include "platform/settings_key.h"
 #include "tests/serial/xdg_scope.h"
 #include "tests/sim/sim_process.h"
+#include "tests/support/program_run.h"
 #include "tests/support/scripted_ui.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <fstream>
-#include <iterator>
-#include <sys/wait.h>
 
 namespace {
 
@@ -20,15 +18,10 @@ namespace fs = std::filesystem;
 using Bytes = std::vector<uint8_t>;
 
 std::string Slurp(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    return ReadWholeFile(path);
 }
 
-struct CliRun {
-    int exit = -1;
-    std::string out;
-    std::string err;
-};
+using CliRun = CProgramRun;
 
 class DownloadCliTest : public ::testing::Test {
 protected:
@@ -46,13 +39,7 @@ protected:
     std::string Here(const std::string& name) const { return (xdg.Path() / name).string(); }
 
     // Runs the tool in the temporary folder with standard input from /dev/null.
-    CliRun Cli(const std::string& args) {
-        const std::string command = "cd '" + xdg.Path().string() + "' && '" CORV_CLI "' " + args +
-                                    " </dev/null >.out 2>.err";
-        const int status = std::system(command.c_str());
-        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, Slurp(Here(".out")),
-                Slurp(Here(".err"))};
-    }
+    CliRun Cli(const std::string& args) { return RunProgram(CORV_CLI, args, xdg.Path()); }
 
     void StartSim(std::vector<std::string> args) {
         args.insert(args.begin(), {"--port", "COM4"});
