@@ -149,7 +149,7 @@ void CGridInput::OnWheel(int32_t delta, bool horizontal) {
     }
 }
 
-bool CGridInput::OnKeyDown(uint32_t key, bool shift) {
+bool CGridInput::OnKeyDown(uint32_t key, bool shift, bool ctrl) {
     switch (key) {
     case KV_VK_SPACE: {
         const int32_t row = m_grid.ActiveRow();
@@ -160,7 +160,7 @@ bool CGridInput::OnKeyDown(uint32_t key, bool shift) {
         return true;
     }
     case KV_VK_TAB:
-        return m_grid.AllowTabs() && MoveByKey(key, shift);
+        return m_grid.AllowTabs() && MoveByKey(key, shift, false);
     case KV_VK_LEFT:
     case KV_VK_RIGHT:
     case KV_VK_UP:
@@ -169,13 +169,13 @@ bool CGridInput::OnKeyDown(uint32_t key, bool shift) {
     case KV_VK_NEXT:
     case KV_VK_HOME:
     case KV_VK_END:
-        return m_grid.AllowArrows() && MoveByKey(key, shift);
+        return m_grid.AllowArrows() && MoveByKey(key, shift, ctrl);
     default:
         return false;
     }
 }
 
-bool CGridInput::MoveByKey(uint32_t key, bool shift) {
+bool CGridInput::MoveByKey(uint32_t key, bool shift, bool ctrl) {
     int32_t row = m_grid.ActiveRow();
     int32_t col = m_grid.ActiveCol();
     if (row == 0) return true;
@@ -202,9 +202,12 @@ bool CGridInput::MoveByKey(uint32_t key, bool shift) {
         row = std::min(rows, row + page);
         break;
     case KV_VK_HOME:
+        // With Ctrl, the whole table's first cell.
+        if (ctrl) row = 1;
         col = 1;
         break;
     case KV_VK_END:
+        if (ctrl) row = rows;
         col = cols;
         break;
     case KV_VK_TAB:

@@ -23,7 +23,7 @@ public:
     // `delta` in 1/120 of a wheel notch; positive scrolls up, or right when horizontal.
     void OnWheel(int32_t delta, bool horizontal);
     // False for keys the grid does not use (they go to the host).
-    bool OnKeyDown(uint32_t key, bool shift);
+    bool OnKeyDown(uint32_t key, bool shift, bool ctrl);
     // Ends a drag without choosing anything (the focus went away).
     void Cancel() { m_mode = Mode::None; }
 
@@ -33,7 +33,7 @@ private:
     void PressScrollBar(bool vertical, int32_t along);
     void DragThumb(int32_t along);
     void ExtendBlock(int32_t x, int32_t y);
-    bool MoveByKey(uint32_t key, bool shift);
+    bool MoveByKey(uint32_t key, bool shift, bool ctrl);
     void ScrollBy(int32_t rows, int32_t cols);
 
     CGridInstance& m_grid;

@@ -173,12 +173,60 @@ KVLRESULT CGridInstance::HandleMessage(uint32_t msg, KVWPARAM wParam, KVLPARAM l
         m_input.OnWheel(HighWord(static_cast<intptr_t>(wParam)), msg == KV_WM_MOUSEHWHEEL);
         return 0;
     case KV_WM_KEYDOWN:
-        if (m_input.OnKeyDown(static_cast<uint32_t>(wParam), (lParam & KV_MK_SHIFT) != 0)) return 0;
+        if (m_input.OnKeyDown(static_cast<uint32_t>(wParam), (lParam & KV_MK_SHIFT) != 0,
+                              (lParam & KV_MK_CONTROL) != 0))
+            return 0;
         break;
+    case KV_GM_HITTEST:
+        return HitTest(reinterpret_cast<int32_t*>(wParam), LowWord(lParam), HighWord(lParam));
+    case KV_GM_CELLRECT:
+        return CellRect(reinterpret_cast<const int32_t*>(wParam),
+                        reinterpret_cast<KVRect*>(lParam));
     default:
         break;
     }
     return CallHost(msg, wParam, lParam);
+}
+
+KVLRESULT CGridInstance::HitTest(int32_t* cell, int32_t x, int32_t y) const {
+    if (cell == nullptr) return KV_HIT_NOWHERE;
+    const CHit hit = m_geometry.HitTest(x, y);
+    const bool onTable = hit.kind == HitKind::Cell || hit.kind == HitKind::ColHeader ||
+                         hit.kind == HitKind::RowHeader;
+    cell[0] = onTable ? hit.row : 0;
+    cell[1] = onTable ? hit.col : 0;
+    switch (hit.kind) {
+    case HitKind::Cell:
+        return KV_HIT_CELL;
+    case HitKind::ColHeader:
+        return KV_HIT_COLHEADER;
+    case HitKind::RowHeader:
+        return KV_HIT_ROWHEADER;
+    case HitKind::Corner:
+        return KV_HIT_CORNER;
+    default:
+        return KV_HIT_NOWHERE;
+    }
+}
+
+KVLRESULT CGridInstance::CellRect(const int32_t* cell, KVRect* rect) const {
+    if (cell == nullptr || rect == nullptr) return 0;
+    const int32_t row = cell[0];
+    const int32_t col = cell[1];
+    if (row == 0 && col == 0) return 0;
+    // A header shows where its column or row shows in the first row or column on screen.
+    const int32_t shownRow = row == 0 ? m_geometry.TopRow() : row;
+    const int32_t shownCol = col == 0 ? m_geometry.LeftCol() : col;
+    KVRect shown{};
+    if (!m_table.Contains(shownRow, shownCol) ||
+        !m_geometry.VisibleCellRect(shownRow, shownCol, shown))
+        return 0;
+    const KVRect data = m_geometry.DataArea();
+    rect->left = col == 0 ? 0 : m_geometry.ColLeft(col);
+    rect->right = col == 0 ? data.left : m_geometry.ColRight(col);
+    rect->top = row == 0 ? 0 : m_geometry.RowTop(row);
+    rect->bottom = row == 0 ? data.top : m_geometry.RowBottom(row);
+    return 1;
 }
 
 } // namespace kvgraphics

@@ -73,6 +73,10 @@ public:
     void InvalidateCell(int32_t row, int32_t col);
 
 private:
+    // The answers to KV_GM_HITTEST and KV_GM_CELLRECT; null outputs are refused.
+    KVLRESULT HitTest(int32_t* cell, int32_t x, int32_t y) const;
+    KVLRESULT CellRect(const int32_t* cell, KVRect* rect) const;
+
     KVLRESULT CallHost(uint32_t msg, KVWPARAM wParam, KVLPARAM lParam);
     void InvalidateRect(const KVRect& rect);
     // The cell and its row and column headers, which mark the active cell.

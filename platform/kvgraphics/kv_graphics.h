@@ -97,6 +97,21 @@ typedef struct KVRect {
 #define KV_VK_INSERT 0x2D
 #define KV_VK_DELETE 0x2E
 
+/* ---- Questions a host may ask (answered by the component, never passed on to the host) ---- */
+/* What lies under a point: wParam = int32_t[2] receiving {row, column}, a header's own axis 0;
+ * lParam = the point as for the mouse. Result one of KV_HIT_*; {0, 0} for KV_HIT_NOWHERE (beyond
+ * the table, or on a scroll bar) and KV_HIT_CORNER. */
+#define KV_GM_HITTEST 0x03B0u
+#define KV_HIT_NOWHERE 0
+#define KV_HIT_CELL 1
+#define KV_HIT_COLHEADER 2
+#define KV_HIT_ROWHEADER 3
+#define KV_HIT_CORNER 4
+/* Where a cell or header shows: wParam = const int32_t[2] {row, column}, row 0 for a column
+ * header and column 0 for a row header; lParam = KVRect* receiving its rectangle, unclipped.
+ * Result 1 when any of it shows, else 0 (and the rectangle is left alone). */
+#define KV_GM_CELLRECT 0x03B1u
+
 /* ---- Requests the component makes of its host through the SSSetDefWindowProc procedure ---- */
 /* Repaint: wParam 0, lParam = const KVRect* of the area, or 0 for the whole window. */
 #define KV_HM_INVALIDATE 0x03A0u
@@ -135,7 +150,8 @@ typedef struct KVRect {
  *     2 = right, 3 = centre; vertical 0 = centre, 1 = top, 2 = centre, 3 = bottom. The second and
  *     fourth codes are ignored.
  * SSSetAllowArrows(h, 0|1)                   arrows, Page Up/Down, Home and End move the active
- * cell. SSSetAllowTabs(h, 0|1)                     Tab and Shift+Tab move it along the rows.
+ *     cell; Ctrl+Home and Ctrl+End to the first and the last cell of the table.
+ * SSSetAllowTabs(h, 0|1)                     Tab and Shift+Tab move it along the rows.
  * SSSetAllowDelete, SSSetAllowEditHeaders, SSSetAllowFormulas, SSSetAllowInCellEditing,
  * SSSetAllowMoveRange, SSSetAllowResize, SSSetShowFormulas (h, 0|1): accepted; the component has
  *     no cell editing, formulas, moving or resizing to switch.

@@ -86,8 +86,8 @@ void CGridFixture::Click(int x, int y) {
     Release(x, y);
 }
 
-void CGridFixture::Key(uint32_t key, bool shift) {
-    Send(KV_WM_KEYDOWN, key, shift ? KV_MK_SHIFT : 0);
+void CGridFixture::Key(uint32_t key, bool shift, bool ctrl) {
+    Send(KV_WM_KEYDOWN, key, (shift ? KV_MK_SHIFT : 0) | (ctrl ? KV_MK_CONTROL : 0));
 }
 
 std::array<int32_t, 4> CGridFixture::Selection() {

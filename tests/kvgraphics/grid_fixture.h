@@ -52,7 +52,7 @@ protected:
     void Drag(int x, int y);
     void Release(int x, int y);
     void Click(int x, int y);
-    void Key(uint32_t key, bool shift = false);
+    void Key(uint32_t key, bool shift = false, bool ctrl = false);
     std::array<int32_t, 4> Selection();
     std::array<int32_t, 2> Active();
     // Fills the active cell as the station view marks a zone that is on.
