@@ -2,6 +2,9 @@
 #include "view/station_cells.h"
 #include "platform/format_text.h"
 
+// std
+#include <algorithm>
+
 std::string ColumnLabel(int col) {
     return FormatText("%2.2d", col);
 }
@@ -57,6 +60,29 @@ bool SetButtonName(CKVDoc& doc, int station, int row, const std::string& name) {
     if (!button->SetName(name)) return false;
     doc.SetModifiedFlag();
     return true;
+}
+
+std::optional<bool> CellIsOn(CKVDoc& doc, int station, int row, int col) {
+    const CBtn* button = ButtonOfRow(doc, station, row);
+    if (button == nullptr || !ZoneColumnExists(doc, col)) return std::nullopt;
+    return std::any_of(button->m_pZones.begin(), button->m_pZones.end(),
+                       [col](const CZone& zone) { return zone.m_nZone == col - 1; });
+}
+
+std::string ZoneCaption(const CKVDoc& doc, int col) {
+    std::string caption = "Zone " + std::to_string(col);
+    if (ZoneColumnExists(doc, col) && !doc.m_strZoneNames[col - 1].empty())
+        caption += ": " + doc.m_strZoneNames[col - 1];
+    return caption;
+}
+
+std::optional<std::string> CellStatusText(CKVDoc& doc, int station, int row, int col) {
+    const std::optional<bool> on = CellIsOn(doc, station, row, col);
+    if (!on) return std::nullopt;
+    constexpr const char* kSeparator = " \xB7 ";
+    const int type = doc.m_pStations[station]->m_nType;
+    return RowLabel(type, row) + kSeparator + ZoneCaption(doc, col) + kSeparator +
+           (*on ? "On" : "Off");
 }
 
 std::string StationListEntry(const CStation& station, bool showAddresses) {

@@ -35,5 +35,13 @@ bool SetZoneName(CKVDoc& doc, int col, const std::string& name);
 // refused (more than 16 bytes), which keeps the old one.
 bool SetButtonName(CKVDoc& doc, int station, int row, const std::string& name);
 
+// Whether the cell's zone is on; nothing when the cell does not exist.
+std::optional<bool> CellIsOn(CKVDoc& doc, int station, int row, int col);
+// The zone of column `col` by number and name, "Zone 5: Lobby", or "Zone 5" while it has no name.
+std::string ZoneCaption(const CKVDoc& doc, int col);
+// What the status bar says of a cell, "HB-03 \xB7 Zone 5: Lobby \xB7 On" (the middle dot of
+// Windows-1252); nothing when the cell does not exist.
+std::optional<std::string> CellStatusText(CKVDoc& doc, int station, int row, int col);
+
 // The station's entry in the list: its name, or "port-address: name" with addresses shown.
 std::string StationListEntry(const CStation& station, bool showAddresses);

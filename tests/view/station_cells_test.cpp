@@ -114,6 +114,20 @@ TEST_F(StationCells, SeventeenByteTextIsRefusedAndKeepsTheOldNameAndFlag) {
     EXPECT_FALSE(doc.IsModified());
 }
 
+TEST_F(StationCells, StatusTextNamesButtonZoneAndStateOnlyForCellsThatExist) {
+    SetZoneName(doc, 5, "Lobby");
+    doc.m_pStations[1]->m_Buttons[2].ToggleZone(4);
+    EXPECT_EQ(CellStatusText(doc, 1, 3, 5), "HB-03 \xB7 Zone 5: Lobby \xB7 On");
+    EXPECT_EQ(CellStatusText(doc, 1, 10, 5), "SB-11 \xB7 Zone 5: Lobby \xB7 Off");
+    SetZoneName(doc, 6, "");
+    EXPECT_EQ(CellStatusText(doc, 1, 3, 6), "HB-03 \xB7 Zone 6 \xB7 Off");
+    doc.m_nMaxZones = 5;
+    EXPECT_EQ(CellStatusText(doc, 1, 3, 6), std::nullopt);
+    EXPECT_EQ(CellStatusText(doc, 1, 99, 1), std::nullopt);
+    EXPECT_EQ(CellStatusText(doc, 2, 1, 1), std::nullopt);
+    EXPECT_EQ(CellIsOn(doc, 1, 3, 0), std::nullopt);
+}
+
 TEST(StationListEntry, AddressesShowAsPortDashAddressBeforeTheName) {
     CStation lobby;
     lobby.SetName("Lobby");
