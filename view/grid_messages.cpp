@@ -113,6 +113,10 @@ std::optional<uint32_t> ToVirtualKey(int qtKey) {
     }
 }
 
+KVLPARAM PointParam(const QPoint& at) {
+    return MakeLParam(at.x(), at.y());
+}
+
 std::optional<CGridMessage> ToGridMessage(const QEvent& event) {
     switch (event.type()) {
     case QEvent::Resize:

@@ -11,6 +11,7 @@
 #include <optional>
 
 class QEvent;
+class QPoint;
 class QSize;
 
 struct CGridMessage {
@@ -21,6 +22,8 @@ struct CGridMessage {
 
 // Nothing for events the component has no message for (they keep Qt's own handling).
 std::optional<CGridMessage> ToGridMessage(const QEvent& event);
+// A point packed as the mouse messages carry it, x low and y high, each clamped to 16 bits.
+KVLPARAM PointParam(const QPoint& at);
 // The size message for a window of `size`.
 CGridMessage SizeMessage(const QSize& size);
 // The virtual-key code of a Qt key, or nothing for keys the component is not given.

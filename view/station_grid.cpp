@@ -1,6 +1,7 @@
 // own
 #include "view/station_grid.h"
 #include "platform/ui_services.h"
+#include "view/grid_accessible.h"
 #include "view/station_cells.h"
 #include "view/station_view.h"
 
@@ -70,7 +71,9 @@ void CStationGrid::PaintActiveCell(bool on) {
 }
 
 void CStationGrid::OnGridEvent401() {
-    if (m_bFollowActiveCell) m_view.ShowActiveCellTexts();
+    if (!m_bFollowActiveCell) return;
+    m_view.ShowActiveCellTexts();
+    NotifyActiveCell(*this);
 }
 
 bool CStationGrid::PassToGrid(uint32_t msg, KVWPARAM wParam, KVLPARAM lParam) {

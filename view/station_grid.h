@@ -31,6 +31,8 @@ public:
     // Paints the active cell as a zone that is on ("On", red with white text) or off (blank).
     void PaintActiveCell(bool on);
 
+    CStationView& View() const { return m_view; }
+
     // While the view itself moves the active cell through many cells (rebuilding the grid,
     // switching a block), the edit boxes do not follow each move; the caller shows the final
     // cell's texts once.

@@ -1,11 +1,17 @@
 // own
 #include "view/station_view.h"
 #include "platform/qt/cp1252.h"
+#include "view/grid_accessible.h"
+#include "view/grid_hover.h"
+#include "view/pane_focus.h"
 #include "view/station_cells.h"
 #include "view/station_editing.h"
+#include "view/station_list_width.h"
+#include "view/station_pane.h"
+#include "view/station_splitter.h"
 
 // Qt
-#include <QPainter>
+#include <QApplication>
 #include <QResizeEvent>
 #include <QSignalBlocker>
 
@@ -13,16 +19,6 @@
 #include <algorithm>
 
 namespace {
-// Client-area layout in pixels: the list, the line right of it, the grid and the edit boxes
-// above it, one row of 24 pixels per edit box.
-constexpr int kListWidth = 140;
-constexpr int kDividerX = 141;
-constexpr int kGridLeft = 142;
-constexpr int kLabelLeft = 143;
-constexpr int kEditLeft = 242;
-constexpr int kEditHeight = 22;
-constexpr int kEditRow = 24;
-
 // The grid: 99 zone columns 750 wide and a row header as wide as "XXXXXX" plus 2, both in
 // 1/256 of a character.
 constexpr int32_t kZoneColumns = 99;
@@ -36,13 +32,16 @@ const CommandEntry<CStationView> kViewCommands[] = {
     {ID_EDIT_ADD_STATION, &CStationView::OnAddStation, &CStationView::OnUpdateStationCommand},
     {ID_EDIT_INSERT_STATION, &CStationView::OnInsertStation, &CStationView::OnUpdateStationCommand},
     {ID_EDIT_DELETE_STATION, &CStationView::OnDeleteStation, &CStationView::OnUpdateStationCommand},
+    {ID_NEXT_PANE, &CStationView::OnNextPane},
+    {ID_PREV_PANE, &CStationView::OnPrevPane},
 };
 } // namespace
 
 CStationView::CStationView(CGraphicsDll& dll, const CProgramSettings& settings,
                            CStationEditing* editing, QWidget* parent)
     : CQtView(parent), m_StationList(this), m_ZoneNameEdit(this), m_LcdTextEdit(this),
-      m_Grid(dll, *this), m_settings(settings), m_pEditing(editing) {
+      m_Grid(dll, *this), m_settings(settings), m_pEditing(editing),
+      m_nListWidth(ReadStationListWidth()) {
     m_LcdTextEdit.m_nLimit = static_cast<int32_t>(CBtn::kMaxName);
     // Clicking the view's background sends the focus on to the grid.
     setFocusPolicy(Qt::ClickFocus);
@@ -51,13 +50,22 @@ CStationView::CStationView(CGraphicsDll& dll, const CProgramSettings& settings,
     CreateChildren();
 }
 
+CStationView::~CStationView() {
+    // The splitter and the pane place the list, the boxes and the grid whenever a child leaves
+    // them; those are members, gone before the splitter is, so they leave while all is whole.
+    QWidget* const members[] = {&m_StationList, &m_ZoneNameEdit, &m_LcdTextEdit, &m_Grid};
+    for (QWidget* member : members)
+        member->setParent(this);
+}
+
 void CStationView::CreateChildren() {
     // Controls are named by kind and id, as in the dialogs: list101, edit102, edit103.
     m_StationList.setObjectName(QStringLiteral("list%1").arg(IDC_STATION_LIST));
     m_StationList.setFrameShape(QFrame::NoFrame);
     m_StationList.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_StationList.setSelectionMode(QAbstractItemView::SingleSelection);
-    m_StationList.setGeometry(0, 0, 0, 0);
+    m_StationList.setMinimumWidth(kMinStationListWidth);
+    m_StationList.setAccessibleName(QStringLiteral("Stations"));
     connect(&m_StationList, &QListWidget::currentRowChanged, this,
             [this](int row) { OnStationSelected(row); });
     connect(&m_StationList, &QListWidget::itemDoubleClicked, this, [this] { OnEditStation(); });
@@ -71,6 +79,14 @@ void CStationView::CreateChildren() {
 
     // The view goes on without a grid when its instance cannot be made.
     m_Grid.Create(rect());
+
+    m_pPane = new CStationPane(m_ZoneNameEdit, m_LcdTextEdit, m_Grid, this);
+    m_pSplitter = new CStationSplitter(m_StationList, *m_pPane, this);
+    connect(m_pSplitter, &QSplitter::splitterMoved, this, [this](int pos) { m_nListWidth = pos; });
+    m_pSplitter->onListWidthChosen = [](int width) { StoreStationListWidth(width); };
+
+    new CGridHover(*this);
+    InstallGridAccessibility();
 }
 
 CKVDoc* CStationView::GetDocument() const {
@@ -182,19 +198,8 @@ void CStationView::PaintZones(const CKVDoc& doc, const CBtn& button, int row) {
 }
 
 void CStationView::LayoutControls(int cx, int cy) {
-    const bool lcdShown = m_Grid.m_nLayout != 0;
-    const int gridTop = lcdShown ? 2 * kEditRow : kEditRow;
-    m_StationList.setGeometry(0, 0, kListWidth, cy);
-    m_Grid.setGeometry(kGridLeft, gridTop, std::max(0, cx - kGridLeft), std::max(0, cy - gridTop));
-    if (lcdShown) {
-        m_LcdTextEdit.setGeometry(kEditLeft, kEditRow, std::max(0, cx - kEditLeft), kEditHeight);
-    } else {
-        m_LcdTextEdit.setGeometry(0, 0, 0, 0);
-    }
-    // Out of sight is not enough: a hidden box cannot take the focus either.
-    m_LcdTextEdit.setVisible(lcdShown);
-    m_ZoneNameEdit.setGeometry(kEditLeft, 0, std::max(0, cx - kEditLeft), kEditHeight);
-    update();
+    m_pSplitter->Place(QRect(0, 0, cx, cy), m_nListWidth);
+    m_pPane->SetLcdText(m_Grid.m_nLayout != 0, m_Grid.m_nLayout == kLabelledLcdLayout);
 }
 
 int CStationView::ListStation() const {
@@ -281,6 +286,20 @@ void CStationView::OnUpdateStationCommand(CCmdUI& ui) {
     ui.Enable(m_pEditing != nullptr && GetDocument() != nullptr);
 }
 
+void CStationView::OnNextPane() {
+    MovePaneFocus(true);
+}
+
+void CStationView::OnPrevPane() {
+    MovePaneFocus(false);
+}
+
+void CStationView::MovePaneFocus(bool forward) {
+    QWidget* const ring[] = {&m_StationList, &m_ZoneNameEdit, &m_LcdTextEdit, &m_Grid};
+    if (QWidget* pane = NextPane(ring, QApplication::focusWidget(), forward))
+        pane->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+}
+
 void CStationView::resizeEvent(QResizeEvent* event) {
     CQtView::resizeEvent(event);
     LayoutControls(event->size().width(), event->size().height());
@@ -289,19 +308,6 @@ void CStationView::resizeEvent(QResizeEvent* event) {
 void CStationView::focusInEvent(QFocusEvent* event) {
     CQtView::focusInEvent(event);
     m_Grid.setFocus(Qt::OtherFocusReason);
-}
-
-void CStationView::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    const int right = width() - 1;
-    const int ascent = painter.fontMetrics().ascent();
-    painter.drawLine(kDividerX, 0, kDividerX, height() - 1);
-    painter.drawLine(kDividerX, kEditRow - 1, right, kEditRow - 1);
-    painter.drawText(kLabelLeft, ascent, QStringLiteral("Zone Name:"));
-    if (m_Grid.m_nLayout == kLabelledLcdLayout) {
-        painter.drawLine(kDividerX, 2 * kEditRow - 1, right, 2 * kEditRow - 1);
-        painter.drawText(kLabelLeft, kEditRow + ascent, QStringLiteral("LCD Text:"));
-    }
 }
 
 QSize CStationView::sizeHint() const {

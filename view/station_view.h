@@ -25,6 +25,8 @@
 #include <cstdint>
 
 class CStationEditing;
+class CStationPane;
+class CStationSplitter;
 
 class CStationView : public CQtView {
 public:
@@ -34,6 +36,7 @@ public:
 
     CStationView(CGraphicsDll& dll, const CProgramSettings& settings, CStationEditing* editing,
                  QWidget* parent = nullptr);
+    ~CStationView() override;
 
     // Null once the document has gone (the window is closing).
     CKVDoc* GetDocument() const;
@@ -65,6 +68,11 @@ public:
     void OnEditStation();
     void OnUpdateStationCommand(CCmdUI& ui);
 
+    // F6 and Shift+F6: the focus round the station list, the zone name box, the LCD text box
+    // (where the station has one) and the grid.
+    void OnNextPane();
+    void OnPrevPane();
+
     // The zone name and LCD text of the grid's active cell into the edit boxes.
     void ShowActiveCellTexts();
 
@@ -79,11 +87,11 @@ public:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
     QSize sizeHint() const override;
 
 private:
     void CreateChildren();
+    void MovePaneFocus(bool forward);
     void OnStationSelected(int row);
     void OnZoneNameChange();
     void OnLcdTextChange();
@@ -99,4 +107,8 @@ private:
     CStationEditing* m_pEditing;
     // The station the grid shows; compared, never followed, since it may have gone.
     const CStation* m_pShownStation = nullptr;
+    // The list and the pane right of it, in the splitter; both owned by the view as Qt children.
+    CStationPane* m_pPane = nullptr;
+    CStationSplitter* m_pSplitter = nullptr;
+    int m_nListWidth;
 };

@@ -9,6 +9,9 @@
 // gtest
 #include <gtest/gtest.h>
 
+// std
+#include <cstdlib>
+
 namespace {
 constexpr int kHeaderWidth = 64;
 constexpr int kColWidth = 23;
@@ -24,12 +27,25 @@ CDocumentType StationDocumentType(CStationViewHarness& harness, CStationEditing*
 } // namespace
 
 CStationViewHarness::CStationViewHarness(CStationEditing* editing)
-    : app(QtTestApp()), area(*new QMdiArea),
+    : oldConfigHome([]() -> std::optional<std::string> {
+          const char* old = std::getenv("XDG_CONFIG_HOME");
+          return old ? std::optional<std::string>(old) : std::nullopt;
+      }()),
+      app(QtTestApp()), area(*new QMdiArea),
       documents(area, ui, StationDocumentType(*this, editing)) {
+    setenv("XDG_CONFIG_HOME", configHome.Path().c_str(), 1);
     EXPECT_TRUE(dll.Load()) << "KV_Graphics.so beside the test executable";
     window.setCentralWidget(&area);
     window.resize(1000, 700);
     window.show();
+}
+
+CStationViewHarness::~CStationViewHarness() {
+    if (oldConfigHome) {
+        setenv("XDG_CONFIG_HOME", oldConfigHome->c_str(), 1);
+    } else {
+        unsetenv("XDG_CONFIG_HOME");
+    }
 }
 
 CKVDoc& CStationViewHarness::NewDocument() {

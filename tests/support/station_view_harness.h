@@ -15,6 +15,7 @@
 #include "platform/program_settings.h"
 #include "platform/qt/multi_doc_template.h"
 #include "platform/qt/qt_ui_services.h"
+#include "tests/support/temp_dir.h"
 #include "view/station_view.h"
 
 // Qt
@@ -23,6 +24,7 @@
 #include <QPoint>
 
 // std
+#include <optional>
 #include <string>
 
 class CStationEditing;
@@ -32,6 +34,9 @@ class CStationViewHarness {
 public:
     // `editing` (may be null) serves the views' station commands and must outlive the harness.
     explicit CStationViewHarness(CStationEditing* editing = nullptr);
+    ~CStationViewHarness();
+    CStationViewHarness(const CStationViewHarness&) = delete;
+    CStationViewHarness& operator=(const CStationViewHarness&) = delete;
 
     // A new document (Config1, Config2, ...) in a new, active view.
     CKVDoc& NewDocument();
@@ -49,6 +54,9 @@ public:
     static QPoint CellCentre(int row, int col);
     static QPoint ColumnHeaderCentre(int col);
 
+    // The per-user settings the views read and write, in a fresh XDG_CONFIG_HOME.
+    CTempDir configHome;
+    std::optional<std::string> oldConfigHome;
     QApplication& app;
     CGraphicsDll dll;
     CProgramSettings settings;

@@ -55,3 +55,7 @@ std::vector<int> StationViewTest::Zones(const CBtn& button) {
         zones.push_back(zone.m_nZone);
     return zones;
 }
+
+QRect StationViewTest::InView(const CStationView& view, const QWidget& child) {
+    return {child.mapTo(&view, QPoint(0, 0)), child.size()};
+}

@@ -32,6 +32,8 @@ protected:
     // Whether the cell is painted as a zone that is on (solid red).
     static bool CellIsOn(CStationView& view, int row, int col);
     static std::vector<int> Zones(const CBtn& button);
+    // Where a child window of the view lies, in the view's coordinates.
+    static QRect InView(const CStationView& view, const QWidget& child);
 
     CStationViewHarness harness;
     CScriptedMessageBoxes boxes;

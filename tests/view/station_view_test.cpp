@@ -35,10 +35,10 @@ TEST_F(StationViewShows, FourButtonStationWithFourRowsGridAtTwentyFourAndNoLcdBo
     CStationView& view = CStationViewHarness::ViewOf(doc);
     EXPECT_EQ(MaxRow(view), 4);
     EXPECT_EQ(view.m_Grid.m_nLayout, 0);
-    EXPECT_EQ(view.m_StationList.geometry(), QRect(0, 0, 140, 500));
-    EXPECT_EQ(view.m_Grid.geometry(), QRect(142, 24, 658, 476));
-    EXPECT_EQ(view.m_ZoneNameEdit.geometry(), QRect(242, 0, 558, 22));
-    EXPECT_EQ(view.m_LcdTextEdit.geometry().size(), QSize(0, 0));
+    EXPECT_EQ(InView(view, view.m_StationList), QRect(0, 0, 140, 500));
+    EXPECT_EQ(InView(view, view.m_Grid), QRect(142, 24, 658, 476));
+    EXPECT_EQ(InView(view, view.m_ZoneNameEdit), QRect(242, 0, 558, 22));
+    EXPECT_EQ(InView(view, view.m_LcdTextEdit).size(), QSize(0, 0));
     EXPECT_FALSE(view.m_LcdTextEdit.isVisible());
     EXPECT_TRUE(view.m_Grid.isVisible());
     EXPECT_EQ(view.m_ZoneNameEdit.text(), "Zone1");
@@ -58,8 +58,8 @@ TEST_F(StationViewShows, TenButtonBreakOutWithHb01ToHb09ThenSb11ToSb99) {
     EXPECT_EQ(rows[97], "SSSetRowText(98,SB-99)");
     EXPECT_EQ(MaxRow(view), 98);
     EXPECT_EQ(view.m_Grid.m_nLayout, 4);
-    EXPECT_EQ(view.m_Grid.geometry(), QRect(142, 48, 658, 452));
-    EXPECT_EQ(view.m_LcdTextEdit.geometry(), QRect(242, 24, 558, 22));
+    EXPECT_EQ(InView(view, view.m_Grid), QRect(142, 48, 658, 452));
+    EXPECT_EQ(InView(view, view.m_LcdTextEdit), QRect(242, 24, 558, 22));
     EXPECT_TRUE(view.m_LcdTextEdit.isVisible());
     EXPECT_EQ(view.m_LcdTextEdit.text(), "HardButton1");
 }
@@ -156,7 +156,7 @@ TEST_F(StationViewShows, NothingOfAGridItCannotMakeButStillTheLayoutAndEdits) {
     CKVDoc& doc = NewDocumentWith(10);
     CStationView& view = CStationViewHarness::ViewOf(doc);
     EXPECT_EQ(view.m_Grid.m_hGrid, nullptr);
-    EXPECT_EQ(view.m_LcdTextEdit.geometry(), QRect(242, 24, 558, 22));
+    EXPECT_EQ(InView(view, view.m_LcdTextEdit), QRect(242, 24, 558, 22));
     EXPECT_EQ(view.m_ZoneNameEdit.text(), "Zone1");
     EXPECT_EQ(view.m_LcdTextEdit.text(), "HardButton1");
     QTest::keyClicks(&view.m_ZoneNameEdit, "X"); // no active cell to rename

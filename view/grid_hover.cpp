@@ -1,0 +1,72 @@
+// own
+#include "view/grid_hover.h"
+#include "platform/qt/cp1252.h"
+#include "view/grid_spot.h"
+#include "view/station_cells.h"
+#include "view/station_view.h"
+
+// Qt
+#include <QApplication>
+#include <QHelpEvent>
+#include <QMouseEvent>
+#include <QStatusTipEvent>
+#include <QToolTip>
+
+CGridHover::CGridHover(CStationView& view) : QObject(&view.m_Grid), m_view(view) {
+    view.m_Grid.setMouseTracking(true);
+    view.m_Grid.installEventFilter(this);
+}
+
+bool CGridHover::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::ToolTip:
+        ShowTip(static_cast<QHelpEvent&>(*event));
+        return true;
+    case QEvent::MouseMove:
+        FollowPointer(static_cast<QMouseEvent&>(*event).position().toPoint());
+        break;
+    case QEvent::MouseButtonRelease: {
+        // A click switches the cell on release: the text follows once the grid has done so.
+        const QPoint pos = static_cast<QMouseEvent&>(*event).position().toPoint();
+        watched->event(event);
+        FollowPointer(pos);
+        return true;
+    }
+    case QEvent::Leave:
+        SendStatus({});
+        break;
+    default:
+        break;
+    }
+    return false;
+}
+
+void CGridHover::ShowTip(const QHelpEvent& help) {
+    const CKVDoc* doc = m_view.GetDocument();
+    const CGridSpot spot = SpotAt(m_view.m_Grid, help.pos());
+    const auto rect = SpotRect(m_view.m_Grid, 0, spot.col);
+    if (doc == nullptr || spot.kind != KV_HIT_COLHEADER || !rect ||
+        !ZoneColumnExists(*doc, spot.col)) {
+        QToolTip::hideText();
+        return;
+    }
+    // Shown while the pointer stays on this header, so the next header brings its own name.
+    QToolTip::showText(help.globalPos(), FromCp1252(doc->m_strZoneNames[spot.col - 1]),
+                       &m_view.m_Grid, *rect);
+}
+
+void CGridHover::FollowPointer(const QPoint& pos) {
+    CKVDoc* doc = m_view.GetDocument();
+    const CGridSpot spot = SpotAt(m_view.m_Grid, pos);
+    std::optional<std::string> text;
+    if (doc != nullptr && spot.kind == KV_HIT_CELL)
+        text = CellStatusText(*doc, m_view.ShownStation(), spot.row, spot.col);
+    SendStatus(text ? FromCp1252(*text) : QString());
+}
+
+void CGridHover::SendStatus(const QString& text) {
+    if (text == m_status) return;
+    m_status = text;
+    QStatusTipEvent tip(text);
+    QApplication::sendEvent(&m_view.m_Grid, &tip);
+}
