@@ -40,6 +40,11 @@ void CFrameStatusBar::ShowPrompt(CommandId id) {
     m_pMessage->setText(QString::fromLatin1(CommandPrompt(id)));
 }
 
+void CFrameStatusBar::ShowText(const QString& text) {
+    if (text.isEmpty()) return ShowIdle();
+    m_pMessage->setText(text);
+}
+
 void CFrameStatusBar::RefreshLockKeys() {
     const CLockKeyState state = m_readLockKeys();
     const bool on[] = {state.caps, state.num, state.scroll};

@@ -25,6 +25,8 @@ public:
 
     void ShowIdle();
     void ShowPrompt(CommandId id);
+    // `text` in the message pane; the idle text when it is empty.
+    void ShowText(const QString& text);
     void RefreshLockKeys();
 
     QString MessageText() const;

@@ -11,10 +11,16 @@
 
 namespace {
 constexpr CommandId kGap = 0;
+struct CButton {
+    CommandId id;
+    // What screen readers call the button, which shows only an image.
+    const char* name;
+};
 // Buttons left to right; the n-th button (gaps not counted) shows the n-th image of the bitmap.
-constexpr CommandId kButtons[] = {
-    ID_FILE_NEW,  ID_FILE_OPEN,  ID_FILE_SAVE, kGap,          ID_EDIT_CUT,
-    ID_EDIT_COPY, ID_EDIT_PASTE, kGap,         ID_FILE_PRINT, ID_APP_ABOUT,
+constexpr CButton kButtons[] = {
+    {ID_FILE_NEW, "New"},     {ID_FILE_OPEN, "Open"},  {ID_FILE_SAVE, "Save"},   {kGap, nullptr},
+    {ID_EDIT_CUT, "Cut"},     {ID_EDIT_COPY, "Copy"},  {ID_EDIT_PASTE, "Paste"}, {kGap, nullptr},
+    {ID_FILE_PRINT, "Print"}, {ID_APP_ABOUT, "About"},
 };
 } // namespace
 
@@ -28,16 +34,18 @@ CFrameToolBar::CFrameToolBar(CCommandActions& commands, QWidget* parent) : QTool
     setToolButtonStyle(Qt::ToolButtonIconOnly);
     const std::vector<QPixmap> images = ToolbarImages();
     std::size_t image = 0;
-    for (const CommandId id : kButtons) {
-        if (id == kGap) {
+    for (const CButton& button : kButtons) {
+        if (button.id == kGap) {
             addSeparator();
             continue;
         }
         QAction* action = addAction(image < images.size() ? QIcon(images[image]) : QIcon(), {});
         ++image;
-        action->setData(id);
-        commands.Bind(*action, id);
-        widgetForAction(action)->installEventFilter(this);
+        action->setData(button.id);
+        commands.Bind(*action, button.id);
+        QWidget* widget = widgetForAction(action);
+        widget->setAccessibleName(QString::fromLatin1(button.name));
+        widget->installEventFilter(this);
     }
 }
 

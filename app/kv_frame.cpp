@@ -11,6 +11,7 @@
 #include "view/station_view.h"
 
 // Qt
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDropEvent>
 #include <QFile>
@@ -21,6 +22,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QScreen>
+#include <QStatusTipEvent>
 #include <QUrl>
 
 const CommandEntry<CKVFrame> CKVFrame::kCommands[] = {
@@ -159,8 +161,14 @@ void CKVFrame::ConnectPrompts(const CFrameMenus& menu) {
 }
 
 bool CKVFrame::event(QEvent* event) {
-    // The message pane is the status bar's own; Qt's status tips would cover it.
-    if (event->type() == QEvent::StatusTip) return true;
+    // The message pane is the status bar's own: while a menu is open it shows the menu's prompts
+    // alone; otherwise a window's status tip (the grid's cell under the pointer) shows there, and
+    // an empty one brings back the idle text.
+    if (event->type() == QEvent::StatusTip) {
+        if (QApplication::activePopupWidget() == nullptr)
+            m_wndStatusBar->ShowText(static_cast<QStatusTipEvent*>(event)->tip());
+        return true;
+    }
     return CMDIRememberFrame::event(event);
 }
 

@@ -55,6 +55,9 @@ void CMaxZonesDlg::showEvent(QShowEvent* event) {
     if (!event->spontaneous()) {
         DoDataExchange(false);
         CentreOnDesktop(*this);
+        // Opens ready for a new number to be typed over the old.
+        m_ui->edit1006->setFocus(Qt::OtherFocusReason);
+        m_ui->edit1006->selectAll();
     }
     QDialog::showEvent(event);
 }

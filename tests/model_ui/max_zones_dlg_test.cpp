@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -60,6 +61,22 @@ TEST(MaxZonesDlg, ShowsTheTitlePromptAndCurrentNumberCentred) {
     EXPECT_EQ(dlg.pos(), QPoint(desktop.width() / 2 - size.width() / 2,
                                 desktop.height() / 2 - size.height() / 2));
     EXPECT_EQ(dlg.palette().color(QPalette::Window), QColor(192, 192, 192));
+}
+
+TEST(MaxZonesDlg, OpensWithTheFocusInTheNumberSelectedToBeTypedOver) {
+    Doc d;
+    d.doc.m_nMaxZones = 42;
+    CModalScript script;
+    script.Then<QDialog>([&](QDialog& dlg) {
+        EXPECT_EQ(dlg.focusWidget(), &EditOf(dlg));
+        EXPECT_EQ(EditOf(dlg).selectedText(), "42");
+        // The edit's label names it, for screen readers.
+        EXPECT_EQ(dlg.findChild<QLabel*>("labelPrompt")->buddy(), &EditOf(dlg));
+        QTest::keyClicks(&EditOf(dlg), "12");
+        dlg.findChild<QPushButton*>("button1")->click();
+    });
+    EXPECT_TRUE(RunMaxZonesDlg(d.doc));
+    EXPECT_EQ(d.doc.m_nMaxZones, 12);
 }
 
 TEST(MaxZonesDlg, RefusesZero100AndLettersOnceEachAndStaysOpen) {
