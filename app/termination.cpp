@@ -35,8 +35,7 @@ void SetHandler(void (*handler)(int)) {
     for (const int signal : kSignals)
         sigaction(signal, &action, nullptr);
 }
-} // namespace
-
+// Unwinds the dialogs and event loops; the outermost loop returns 0.
 void RequestOrderlyExit() {
     // Rejecting is each dialog's own Cancel: message boxes answer Cancel or No, the download's
     // progress cancels and its "Close" wait ends.
@@ -50,6 +49,7 @@ void RequestOrderlyExit() {
     // outermost loop has returned.
     QCoreApplication::exit(0);
 }
+} // namespace
 
 COrderlyExit::COrderlyExit() {
     if (socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, g_signalPipe) != 0)

@@ -3,6 +3,7 @@
 
 // own
 #include "model/kv_doc.h"
+#include "model/recovery_store.h"
 #include "tests/support/scripted_ui.h"
 #include "tests/support/temp_dir.h"
 
@@ -81,9 +82,27 @@ void OpenDocument(benchmark::State& state) {
         benchmark::DoNotOptimize(doc.OnOpenDocument(largest.path));
     }
 }
+
+// The file work of one recovery copy of the largest configuration (its note, then the copy, each
+// synced), which runs on the event loop a few seconds after a change.
+void WriteRecoveryCopy(benchmark::State& state) {
+    CScriptedUi ui;
+    CKVDoc doc(ui);
+    FillLargest(doc);
+    std::vector<uint8_t> bytes;
+    doc.WriteConfigFile(bytes);
+    CTempDir dir;
+    CRecoveryStore store((dir / "recovery").string());
+    const std::string slot = store.NewSlot();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(store.Write(slot, bytes, {"/srv/site.kvx", "site.kvx", 0, 1}));
+    store.Remove(slot);
+}
+
 } // namespace
 
 BENCHMARK(WriteToMemory)->Unit(benchmark::kMillisecond);
 BENCHMARK(ReadFromMemory)->Unit(benchmark::kMillisecond);
 BENCHMARK(SaveDocument)->Unit(benchmark::kMillisecond);
 BENCHMARK(OpenDocument)->Unit(benchmark::kMillisecond);
+BENCHMARK(WriteRecoveryCopy)->Unit(benchmark::kMillisecond);

@@ -75,6 +75,14 @@ void CEditorChild::Tell(const std::string& line) {
     [[maybe_unused]] const ssize_t written = write(g_toTest, text.data(), text.size());
 }
 
+void CEditorChild::Watch(std::function<bool()> step) {
+    auto* timer = new QTimer(qApp);
+    QObject::connect(timer, &QTimer::timeout, [timer, step] {
+        if (step()) timer->stop();
+    });
+    timer->start(5);
+}
+
 std::string CEditorChild::Heard(std::chrono::milliseconds wait) {
     const auto deadline = std::chrono::steady_clock::now() + wait;
     while (true) {

@@ -39,6 +39,8 @@ public:
 
     // In the child: a line for the test.
     static void Tell(const std::string& line);
+    // In the child: every few milliseconds `step` looks at the editor, until it returns true.
+    static void Watch(std::function<bool()> step);
 
 private:
     pid_t m_pid = -1;

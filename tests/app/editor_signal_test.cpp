@@ -57,14 +57,6 @@ void Command(CKVApp& app, CommandId id) {
     Later([&app, id] { app.m_pMainWnd->Commands().Execute(id); });
 }
 
-// Every few milliseconds, `step` looks at the editor; it returns true once it is done.
-void Watch(std::function<bool()> step) {
-    auto* timer = new QTimer(qApp);
-    QObject::connect(timer, &QTimer::timeout, [timer, step] {
-        if (step()) timer->stop();
-    });
-    timer->start(5);
-}
 
 template <class T> T* Modal() {
     return dynamic_cast<T*>(QApplication::activeModalWidget());
@@ -88,7 +80,7 @@ void EnterEverywhere(QDialog& dialog, const char* text) {
 
 // When `dialog` is the active modal widget, do `act` to it, once.
 template <class T> void OnceModal(std::function<void(T&)> act) {
-    Watch([act] {
+    CEditorChild::Watch([act] {
         T* dialog = Modal<T>();
         if (!dialog) return false;
         act(*dialog);
@@ -101,7 +93,7 @@ template <class T> void OnceModal(std::function<void(T&)> act) {
 void ConfirmDownload(CKVApp& app, const char* port) {
     app.m_settings.m_szPort = port;
     app.m_settings.m_nTimeoutMs = 1000;
-    Watch([] {
+    CEditorChild::Watch([] {
         if (!BoxSays("Downloading will replace")) return false;
         Modal<QMessageBox>()->button(QMessageBox::Yes)->click();
         return true;
@@ -247,7 +239,7 @@ TEST_P(EditorSignalTest, EndsInOrderKeepingTheChangeAndSavingNothing) {
         doc.m_strZoneNames[0] = "Changed";
         doc.SetModifiedFlag();
         which.act(app, home);
-        Watch([&which] {
+        CEditorChild::Watch([&which] {
             if (!which.there()) return false;
             CEditorChild::Tell("there");
             return true;

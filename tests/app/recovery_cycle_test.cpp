@@ -27,21 +27,13 @@ using namespace std::chrono_literals;
 
 // --- In the editor ----------------------------------------------------------------------------
 
-// Every few milliseconds, `step` looks at the editor; it returns true once it is done.
-void Watch(std::function<bool()> step) {
-    auto* timer = new QTimer(qApp);
-    QObject::connect(timer, &QTimer::timeout, [timer, step] {
-        if (step()) timer->stop();
-    });
-    timer->start(5);
-}
 
 // Changes the active document and tells "copied" once its recovery copy is on disk.
 void ChangeAndTellWhenCopied(CKVApp& app) {
     auto& doc = *dynamic_cast<CConfigDocument*>(app.m_pMainWnd->Documents().ActiveDocument());
     doc.m_strZoneNames[0] = "Changed";
     doc.SetModifiedFlag();
-    Watch([&doc] {
+    CEditorChild::Watch([&doc] {
         if (doc.Recovery().CopyPending()) return false;
         CEditorChild::Tell("copied");
         return true;
@@ -59,7 +51,7 @@ void AnswerOffer(CKVApp& app, const std::string& answer) {
         if (!box) return;
         for (QAbstractButton* button : box->buttons())
             if (button->text().toStdString() == answer) button->click();
-        Watch([&app, answer] {
+        CEditorChild::Watch([&app, answer] {
             const CDocument* doc = app.m_pMainWnd->Documents().ActiveDocument();
             if (QApplication::activeModalWidget() || (answer == "Recover" && !doc)) return false;
             CEditorChild::Tell(doc ? doc->GetPathName() + (doc->IsModified() ? " modified" : "")
@@ -104,7 +96,7 @@ TEST_F(RecoveryCycleTest, KilledEditorsChangeIsOfferedRecoveredAndSavedOverTheOr
     CEditorChild editor(dir.Path(), {}, [site = site, original = original](CKVApp& app) {
         AnswerOffer(app, "Recover");
         // Once the recovered document is there: Save, then Exit.
-        Watch([&app, site, original] {
+        CEditorChild::Watch([&app, site, original] {
             if (QApplication::activeModalWidget() || !app.m_pMainWnd->Documents().ActiveDocument())
                 return false;
             QTimer::singleShot(50, qApp, [&app, site, original] {

@@ -1,15 +1,19 @@
 // The recovery copy of a document in the editor: taken shortly after a change, off the
 // keystroke, without touching the document; removed by Save and by No to the save question,
-// kept by Cancel and by an editor that is told to end.
+// kept by Cancel; and an untitled document recovered from it.
 
 #include "app/config_document.h"
+#include "app/recovery_offer.h"
 #include "model/recovery_store.h"
 #include "tests/app/app_fixture.h"
-#include "tests/support/program_run.h"
+#include "tests/support/modal_watcher.h"
 #include "tests/support/scripted_message_boxes.h"
 
+#include <QAbstractButton>
+#include <QMessageBox>
 #include <QTest>
 
+#include <ctime>
 #include <filesystem>
 
 namespace {
@@ -77,17 +81,44 @@ TEST_F(RecoveryKeeperTest, NoToTheSaveQuestionRemovesTheCopyAndCancelKeepsIt) {
     EXPECT_EQ(Copies(), 0u) << "kept after No";
 }
 
-TEST_F(RecoveryKeeperTest, AnEndingEditorKeepsTheLatestChangeForTheNextStart) {
-    const std::string file = ChangedDocument().GetPathName();
-    const std::string original = ReadWholeFile(file);
-    app->KeepUnsavedDocuments();
-    Exit();
-    EXPECT_EQ(ReadWholeFile(file), original);
-    CRecoveryStore next(Folder().string());
-    const auto kept = next.ClaimOrphans();
-    ASSERT_EQ(kept.size(), 1u);
-    EXPECT_EQ(kept[0].note.path, file);
-    EXPECT_EQ(kept[0].note.title, "site.kvx");
+TEST_F(RecoveryKeeperTest, RecoverOpensAnUntitledCopyAsAModifiedNewDocumentWithACopyOfItsOwn) {
+    {
+        // The copy of a document never saved, left by an editor that is gone.
+        CRecoveryStore gone(Folder().string());
+        CScriptedUi ui;
+        CKVDoc doc(ui);
+        doc.OnNewDocument();
+        doc.m_strZoneNames[0] = "Changed";
+        std::vector<uint8_t> bytes;
+        doc.WriteConfigFile(bytes);
+        ASSERT_TRUE(gone.Write(gone.NewSlot(), bytes, {"", "Config7", 600, 1}));
+    }
+    Start();
+    std::tm local{};
+    const std::time_t time = 600;
+    localtime_r(&time, &local);
+    char expected[64];
+    std::strftime(expected, sizeof expected, "Recover unsaved changes to Config7 from %H:%M?",
+                  &local);
+    CModalScript script;
+    script.Then<QMessageBox>([&](QMessageBox& box) {
+        EXPECT_EQ(box.text().toStdString(), expected);
+        EXPECT_EQ(box.windowTitle(), "Quellton Corvantine");
+        for (QAbstractButton* button : box.buttons())
+            if (button->text() == "Recover") button->click();
+    });
+    OfferRecovery(app->m_recovery, Documents(), &Frame());
+    EXPECT_TRUE(script.Done());
+
+    const auto* doc = dynamic_cast<CConfigDocument*>(Documents().ActiveDocument());
+    ASSERT_NE(doc, nullptr);
+    EXPECT_EQ(doc->GetTitle(), "Config1");
+    EXPECT_EQ(doc->GetPathName(), "");
+    EXPECT_TRUE(doc->IsModified());
+    EXPECT_EQ(doc->m_strZoneNames[0], "Changed");
+    // The old copy is gone; the document's own stands in for it and is no orphan.
+    EXPECT_EQ(Copies(), 1u);
+    EXPECT_TRUE(CRecoveryStore(Folder().string()).ClaimOrphans().empty());
 }
 
 } // namespace
