@@ -35,6 +35,7 @@ void SetHandler(void (*handler)(int)) {
     for (const int signal : kSignals)
         sigaction(signal, &action, nullptr);
 }
+
 // Unwinds the dialogs and event loops; the outermost loop returns 0.
 void RequestOrderlyExit() {
     // Rejecting is each dialog's own Cancel: message boxes answer Cancel or No, the download's

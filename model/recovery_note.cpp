@@ -13,9 +13,12 @@ constexpr std::string_view kHeader = "Corvantine recovery copy";
 std::string Escaped(std::string_view text) {
     std::string out;
     for (const char c : text) {
-        if (c == '\\') out += "\\\\";
-        else if (c == '\n') out += "\\n";
-        else out += c;
+        if (c == '\\')
+            out += "\\\\";
+        else if (c == '\n')
+            out += "\\n";
+        else
+            out += c;
     }
     return out;
 }
@@ -28,9 +31,12 @@ std::optional<std::string> Unescaped(std::string_view text) {
             continue;
         }
         if (++i == text.size()) return std::nullopt;
-        if (text[i] == 'n') out += '\n';
-        else if (text[i] == '\\') out += '\\';
-        else return std::nullopt;
+        if (text[i] == 'n')
+            out += '\n';
+        else if (text[i] == '\\')
+            out += '\\';
+        else
+            return std::nullopt;
     }
     return out;
 }
@@ -42,8 +48,8 @@ template <class Number> bool ParseNumber(std::string_view text, Number& value) {
 } // namespace
 
 std::string FormatRecoveryNote(const CRecoveryNote& note) {
-    return std::string(kHeader) + "\npath=" + Escaped(note.path) + "\ntitle=" +
-           Escaped(note.title) + "\ntime=" + std::to_string(note.time) +
+    return std::string(kHeader) + "\npath=" + Escaped(note.path) +
+           "\ntitle=" + Escaped(note.title) + "\ntime=" + std::to_string(note.time) +
            "\npid=" + std::to_string(note.pid) + "\n";
 }
 

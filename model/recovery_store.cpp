@@ -181,7 +181,8 @@ std::vector<CRecoveryStore::Orphan> CRecoveryStore::ClaimOrphans() {
         std::string text(kMaxNoteSize + 1, '\0');
         ssize_t size = -1;
         const std::string note = PathOf(slot + kNoteSuffix);
-        if (const int fd = m_files.Open(note.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC, 0);
+        if (const int fd =
+                m_files.Open(note.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC, 0);
             fd >= 0) {
             size = m_files.Read(fd, text.data(), text.size());
             m_files.Close(fd);

@@ -20,8 +20,7 @@
 namespace {
 int g_toTest = -1;
 
-[[noreturn]] void RunChild(const std::filesystem::path& home,
-                           const std::vector<std::string>& args,
+[[noreturn]] void RunChild(const std::filesystem::path& home, const std::vector<std::string>& args,
                            const CEditorChild::Script& script) {
     setpgid(0, 0);
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
@@ -45,8 +44,8 @@ int g_toTest = -1;
 }
 } // namespace
 
-CEditorChild::CEditorChild(const std::filesystem::path& home,
-                           const std::vector<std::string>& args, Script script) {
+CEditorChild::CEditorChild(const std::filesystem::path& home, const std::vector<std::string>& args,
+                           Script script) {
     int fds[2];
     if (pipe2(fds, O_CLOEXEC) != 0) return;
     std::fflush(nullptr);

@@ -57,7 +57,6 @@ void Command(CKVApp& app, CommandId id) {
     Later([&app, id] { app.m_pMainWnd->Commands().Execute(id); });
 }
 
-
 template <class T> T* Modal() {
     return dynamic_cast<T*>(QApplication::activeModalWidget());
 }
@@ -176,7 +175,8 @@ const SignalCase kCases[] = {
          Command(app, ID_EDIT_DELETE_STATION);
      },
      [] { return Modal<QMessageBox>() != nullptr; }},
-    {"LastStationNotice", [](CKVApp& app, const fs::path&) { Command(app, ID_EDIT_DELETE_STATION); },
+    {"LastStationNotice",
+     [](CKVApp& app, const fs::path&) { Command(app, ID_EDIT_DELETE_STATION); },
      [] { return BoxSays("At least one station is required"); }},
     {"SaveChangesOnExit", [](CKVApp& app, const fs::path&) { Command(app, ID_APP_EXIT); },
      [] { return BoxSays("Save changes to site.kvx?"); }},
@@ -205,7 +205,8 @@ const SignalCase kCases[] = {
     {"DownloadAwaitingResponse", [](CKVApp& app, const fs::path&) { ConfirmDownload(app, "COM4"); },
      [] { return DownloadShows("Getting Version"); }, std::vector<std::string>{"--silent"}},
     {"DownloadFailureNotice", [](CKVApp& app, const fs::path&) { ConfirmDownload(app, "COM4"); },
-     [] { return BoxSays("Download Request denied"); }, std::vector<std::string>{"--request", "55"}},
+     [] { return BoxSays("Download Request denied"); },
+     std::vector<std::string>{"--request", "55"}},
     {"DownloadSuccessfulWait", [](CKVApp& app, const fs::path&) { ConfirmDownload(app, "COM4"); },
      [] { return DownloadShows("Download Successful"); }, std::vector<std::string>{}},
 };

@@ -27,7 +27,6 @@ using namespace std::chrono_literals;
 
 // --- In the editor ----------------------------------------------------------------------------
 
-
 // Changes the active document and tells "copied" once its recovery copy is on disk.
 void ChangeAndTellWhenCopied(CKVApp& app) {
     auto& doc = *dynamic_cast<CConfigDocument*>(app.m_pMainWnd->Documents().ActiveDocument());
@@ -81,7 +80,8 @@ protected:
 
     std::size_t CopiesLeft() const {
         std::size_t copies = 0;
-        for (const auto& entry : fs::directory_iterator(dir / "state/Quellton Electronics/recovery"))
+        for (const auto& entry :
+             fs::directory_iterator(dir / "state/Quellton Electronics/recovery"))
             copies += entry.path().extension() == ".kvx";
         return copies;
     }
@@ -109,9 +109,8 @@ TEST_F(RecoveryCycleTest, KilledEditorsChangeIsOfferedRecoveredAndSavedOverTheOr
         });
     });
     const std::string question = editor.Heard();
-    EXPECT_TRUE(std::regex_match(question,
-                                 std::regex("Recover unsaved changes to site\\.kvx from "
-                                            "[0-2][0-9]:[0-5][0-9]\\?")))
+    EXPECT_TRUE(std::regex_match(question, std::regex("Recover unsaved changes to site\\.kvx from "
+                                                      "[0-2][0-9]:[0-5][0-9]\\?")))
         << question;
     EXPECT_EQ(editor.Heard(), site.string() + " modified");
     EXPECT_EQ(editor.Heard(), "untouched");

@@ -45,9 +45,9 @@ TEST(RecoveryNoteTest, RoundTripsAnyPathAndRefusesWhatItDidNotWrite) {
     const std::string good = FormatRecoveryNote(note);
     for (const std::string& bad : std::vector<std::string>{
              std::string(),
-             good.substr(0, good.size() - 1),                       // cut short
-             good + "more=1\n",                                     // a field too many
-             "Corvantine recovery copy\npath=\ntime=1\ntitle=t\npid=2\n", // out of order
+             good.substr(0, good.size() - 1),                                // cut short
+             good + "more=1\n",                                              // a field too many
+             "Corvantine recovery copy\npath=\ntime=1\ntitle=t\npid=2\n",    // out of order
              "Corvantine recovery copy\npath=\\x\ntitle=t\ntime=1\npid=2\n", // unknown escape
              "Corvantine recovery copy\npath=\\\ntitle=t\ntime=1\npid=2\n",  // escape at the end
              "Corvantine recovery copy\npath=\ntitle=t\ntime=1x\npid=2\n",
@@ -180,12 +180,14 @@ TEST_F(RecoveryStoreTest, AFolderThatCannotBeMadeLeavesTheStoreUnusableAndQuiet)
 
 TEST_F(RecoveryStoreTest, DefaultFolderFollowsAnAbsoluteXdgStateHomeElseHome) {
     const auto restore = [](const char* name, const char* value) {
-        if (value) setenv(name, value, 1);
-        else unsetenv(name);
+        if (value)
+            setenv(name, value, 1);
+        else
+            unsetenv(name);
     };
-    const std::optional<std::string> xdg = std::getenv("XDG_STATE_HOME")
-                                               ? std::optional(std::string(getenv("XDG_STATE_HOME")))
-                                               : std::nullopt;
+    const std::optional<std::string> xdg =
+        std::getenv("XDG_STATE_HOME") ? std::optional(std::string(getenv("XDG_STATE_HOME")))
+                                      : std::nullopt;
     const std::string home = std::getenv("HOME") ? std::getenv("HOME") : "";
     setenv("HOME", "/home/ann", 1);
     setenv("XDG_STATE_HOME", "/var/state", 1);
