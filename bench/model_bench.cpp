@@ -43,12 +43,19 @@ void WriteToMemory(benchmark::State& state) {
     }
 }
 
-void ReadFromMemory(benchmark::State& state) {
+// The largest configuration as its file holds it.
+std::vector<uint8_t> LargestFile() {
     CScriptedUi ui;
     CKVDoc source(ui);
     FillLargest(source);
     std::vector<uint8_t> bytes;
     source.WriteConfigFile(bytes);
+    return bytes;
+}
+
+void ReadFromMemory(benchmark::State& state) {
+    CScriptedUi ui;
+    const std::vector<uint8_t> bytes = LargestFile();
     state.counters["bytes"] = static_cast<double>(bytes.size());
     for (auto _ : state) {
         CKVDoc doc(ui);
@@ -86,11 +93,7 @@ void OpenDocument(benchmark::State& state) {
 // The file work of one recovery copy of the largest configuration (its note, then the copy, each
 // synced), which runs on the event loop a few seconds after a change.
 void WriteRecoveryCopy(benchmark::State& state) {
-    CScriptedUi ui;
-    CKVDoc doc(ui);
-    FillLargest(doc);
-    std::vector<uint8_t> bytes;
-    doc.WriteConfigFile(bytes);
+    const std::vector<uint8_t> bytes = LargestFile();
     CTempDir dir;
     CRecoveryStore store((dir / "recovery").string());
     const std::string slot = store.NewSlot();
