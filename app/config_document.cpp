@@ -11,8 +11,9 @@ const CommandEntry<CConfigDocument> CConfigDocument::kCommands[] = {
     {ID_MAX_ZONES, &CConfigDocument::OnMaxZones},
 };
 
-CConfigDocument::CConfigDocument(CUiServices& ui, const CProgramSettings& settings)
-    : CKVDoc(ui), m_settings(settings) {}
+CConfigDocument::CConfigDocument(CUiServices& ui, const CProgramSettings& settings,
+                                 CRecoveryStore& recovery)
+    : CKVDoc(ui), m_settings(settings), m_recovery(recovery, *this) {}
 
 CommandHandlers CConfigDocument::FindCommand(CommandId id) {
     if (auto found = FindInTable(*this, kCommands, id)) return found;
@@ -26,4 +27,9 @@ void CConfigDocument::OnDownloadConfig() {
 
 void CConfigDocument::OnMaxZones() {
     ::OnMaxZones(*this);
+}
+
+void CConfigDocument::SetModifiedFlag(bool modified) {
+    CKVDoc::SetModifiedFlag(modified);
+    m_recovery.OnModifiedFlag(modified);
 }

@@ -1,23 +1,32 @@
 #pragma once
 // CConfigDocument: the configuration document as the editor registers it, a CKVDoc with the
 // document commands of the menus: Save, Save As, Download Config (the controller image, then the
-// download with its progress dialog) and Max Number of Zones. The settings belong to the
-// application and must outlive the document.
+// download with its progress dialog) and Max Number of Zones. It keeps a recovery copy of its
+// unsaved changes. The settings and the recovery store belong to the application and must outlive
+// the document.
 
 // own
+#include "app/recovery_keeper.h"
 #include "model/kv_doc.h"
 #include "platform/program_settings.h"
 
+class CRecoveryStore;
+
 class CConfigDocument : public CKVDoc {
 public:
-    CConfigDocument(CUiServices& ui, const CProgramSettings& settings);
+    CConfigDocument(CUiServices& ui, const CProgramSettings& settings, CRecoveryStore& recovery);
 
     CommandHandlers FindCommand(CommandId id) override;
 
     void OnDownloadConfig();
     void OnMaxZones();
 
+    // Every change sets the flag, so the recovery copy follows it from here.
+    void SetModifiedFlag(bool modified = true) override;
+    CRecoveryKeeper& Recovery() { return m_recovery; }
+
 private:
     const CProgramSettings& m_settings;
+    CRecoveryKeeper m_recovery;
     static const CommandEntry<CConfigDocument> kCommands[];
 };

@@ -3,12 +3,16 @@
 #include "app/about_dlg.h"
 #include "app/config_document.h"
 #include "app/kv_frame.h"
+#include "app/recovery_offer.h"
+#include "app/termination.h"
 #include "platform/qt/message_box.h"
 #include "view/station_view.h"
 
 // Qt
+#include <QApplication>
 #include <QPageSetupDialog>
 #include <QPrinter>
+#include <QTimer>
 
 namespace {
 constexpr const char* kGridMissing = "Graphics DLL did not load properly";
@@ -56,7 +60,7 @@ bool CKVApp::InitInstance(const std::vector<std::string>& args, uint32_t nCmdSho
     CDocumentType type;
     type.titleStem = CKVDoc::kTitleStem;
     type.createDocument = [this] {
-        auto document = std::make_unique<CConfigDocument>(m_ui, m_settings);
+        auto document = std::make_unique<CConfigDocument>(m_ui, m_settings, m_recovery);
         document->onPathAdopted = [this](const std::string& path) { m_recentFiles.Add(path); };
         return document;
     };
@@ -85,6 +89,24 @@ void CKVApp::ExitInstance() {
         m_pGraphicsDll.reset();
         m_recentFiles.WriteList();
     }
+}
+
+int CKVApp::Run() {
+    const COrderlyExit orderlyExit;
+    // Offered from the event loop, so that a signal during the question ends it in order too.
+    QTimer::singleShot(0, m_pMainWnd.get(), [this] {
+        OfferRecovery(m_recovery, m_pMainWnd->Documents(), m_pMainWnd.get());
+    });
+    const int status = QApplication::exec();
+    KeepUnsavedDocuments();
+    ExitInstance();
+    return status;
+}
+
+void CKVApp::KeepUnsavedDocuments() {
+    if (!m_pMainWnd) return;
+    for (CDocument* document : m_pMainWnd->Documents().Documents())
+        if (auto* config = dynamic_cast<CConfigDocument*>(document)) config->Recovery().Keep();
 }
 
 CommandHandlers CKVApp::FindCommand(CommandId id) {

@@ -8,12 +8,15 @@
 // properly" and no window at all), the recent-file list, the settings, the document type, the main
 // frame, the file named on the command line, the frame's first activation. Exit (ExitInstance, also
 // on destruction): the frame with its documents (storing its placement), then the grid component,
-// then the recent-file list is written.
+// then the recent-file list is written. Run is the event loop between the two: it offers the
+// recovery copies of editors that are gone, and when a signal or the session's end stops it,
+// keeps every document's unsaved changes as a recovery copy instead of asking about them.
 
 // own
 #include "app/hidden_switches.h"
 #include "app/recent_file_list.h"
 #include "app/window_placement.h"
+#include "model/recovery_store.h"
 #include "platform/command_target.h"
 #include "platform/kvgraphics/graphics_dll.h"
 #include "platform/program_settings.h"
@@ -43,6 +46,11 @@ public:
     // end: the grid component is missing (after its message) or the frame could not be made.
     bool InitInstance(const std::vector<std::string>& args, uint32_t nCmdShow = kShowNormal);
     void ExitInstance();
+    // The event loop of a started editor, until the frame closes or an orderly exit is
+    // requested; then ExitInstance. Returns the program's exit status.
+    int Run();
+    // Every document with unsaved changes leaves its recovery copy for the next start.
+    void KeepUnsavedDocuments();
 
     CommandHandlers FindCommand(CommandId id) override;
 
@@ -67,6 +75,7 @@ public:
     CQtUiServices m_ui;
     CRecentFileList m_recentFiles;
     CStationCommands m_stationCommands{m_settings};
+    CRecoveryStore m_recovery{CRecoveryStore::DefaultFolder()};
     // Set at start-up when the grid component loaded, released at exit.
     std::unique_ptr<CGraphicsDll> m_pGraphicsDll;
     std::unique_ptr<CKVFrame> m_pMainWnd;

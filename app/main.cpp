@@ -1,7 +1,5 @@
 // own
 #include "app/kv_app.h"
-#include "app/kv_frame.h"
-#include "app/termination.h"
 
 // Qt
 #include <QApplication>
@@ -16,6 +14,5 @@ int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
     CKVApp app;
     if (!app.InitInstance(args)) return 1;
-    CloseOnTermination(*app.m_pMainWnd);
-    return application.exec();
+    return app.Run();
 }

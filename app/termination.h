@@ -1,8 +1,26 @@
 #pragma once
-// SIGTERM, SIGINT and SIGHUP close the main window as the user would, on the event loop, so that
-// the end of a session still asks about modified documents and stores the window's placement.
-// Install once, for the one main window, which must outlive the event loop.
+// COrderlyExit: SIGTERM, SIGINT and SIGHUP, and the session manager's end of a session, end the
+// editor in order. The signal handler only writes a byte to a socket; on the event loop, every
+// open dialog and message box is then closed as Cancel would close it (a download cancels through
+// its progress dialog) and every event loop is told to end. Each nested loop so returns to its
+// caller before anything is destroyed, and no new one runs until the outermost has returned
+// (with 0); what is still open then (documents with unsaved changes) is the caller's to keep.
+//
+// One at a time, made after the QApplication; the handlers go back to the default with it.
 
-class QWidget;
+// Qt
+#include <QObject>
 
-void CloseOnTermination(QWidget& window);
+class QSocketNotifier;
+
+class COrderlyExit {
+public:
+    COrderlyExit();
+    ~COrderlyExit();
+    COrderlyExit(const COrderlyExit&) = delete;
+    COrderlyExit& operator=(const COrderlyExit&) = delete;
+
+private:
+    QSocketNotifier* m_pNotifier = nullptr;
+    QMetaObject::Connection m_session;
+};

@@ -3,6 +3,7 @@
 
 // own
 #include "model/kv_doc.h"
+#include "model/recovery_store.h"
 #include "tests/support/scripted_ui.h"
 #include "tests/support/temp_dir.h"
 
@@ -42,12 +43,19 @@ void WriteToMemory(benchmark::State& state) {
     }
 }
 
-void ReadFromMemory(benchmark::State& state) {
+// The largest configuration as its file holds it.
+std::vector<uint8_t> LargestFile() {
     CScriptedUi ui;
     CKVDoc source(ui);
     FillLargest(source);
     std::vector<uint8_t> bytes;
     source.WriteConfigFile(bytes);
+    return bytes;
+}
+
+void ReadFromMemory(benchmark::State& state) {
+    CScriptedUi ui;
+    const std::vector<uint8_t> bytes = LargestFile();
     state.counters["bytes"] = static_cast<double>(bytes.size());
     for (auto _ : state) {
         CKVDoc doc(ui);
@@ -81,9 +89,23 @@ void OpenDocument(benchmark::State& state) {
         benchmark::DoNotOptimize(doc.OnOpenDocument(largest.path));
     }
 }
+
+// The file work of one recovery copy of the largest configuration (its note, then the copy, each
+// synced), which runs on the event loop a few seconds after a change.
+void WriteRecoveryCopy(benchmark::State& state) {
+    const std::vector<uint8_t> bytes = LargestFile();
+    CTempDir dir;
+    CRecoveryStore store((dir / "recovery").string());
+    const std::string slot = store.NewSlot();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(store.Write(slot, bytes, {"/srv/site.kvx", "site.kvx", 0, 1}));
+    store.Remove(slot);
+}
+
 } // namespace
 
 BENCHMARK(WriteToMemory)->Unit(benchmark::kMillisecond);
 BENCHMARK(ReadFromMemory)->Unit(benchmark::kMillisecond);
 BENCHMARK(SaveDocument)->Unit(benchmark::kMillisecond);
 BENCHMARK(OpenDocument)->Unit(benchmark::kMillisecond);
+BENCHMARK(WriteRecoveryCopy)->Unit(benchmark::kMillisecond);

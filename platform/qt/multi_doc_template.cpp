@@ -69,6 +69,17 @@ CDocument* CMultiDocTemplate::OpenDocumentFile(const std::string& path) {
     return Adopt(std::move(document));
 }
 
+CDocument* CMultiDocTemplate::OpenDocumentCopy(const std::string& copy, const std::string& path) {
+    auto document = m_type.createDocument();
+    if (!document->OnOpenDocument(copy)) return nullptr;
+    if (path.empty())
+        document->SetTitle(m_type.titleStem + std::to_string(++m_nUntitledCount));
+    else
+        document->SetPathName(path);
+    document->SetModifiedFlag(true);
+    return Adopt(std::move(document));
+}
+
 CDocument* CMultiDocTemplate::Adopt(std::unique_ptr<CDocument> document) {
     CDocument& adopted = *document;
     adopted.onStateChanged = [this](CDocument& changed) {

@@ -8,14 +8,17 @@
 #include <QTest>
 
 // std
+#include <cstdlib>
 #include <filesystem>
 
 AppTest::AppTest() {
     QtTestApp();
+    setenv("XDG_STATE_HOME", stateHome.c_str(), 1);
 }
 
 AppTest::~AppTest() {
     Exit();
+    unsetenv("XDG_STATE_HOME");
 }
 
 void AppTest::Start(const std::vector<std::string>& args) {

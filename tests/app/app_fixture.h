@@ -11,6 +11,7 @@
 #include "tests/serial/xdg_scope.h"
 
 // std
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -36,5 +37,7 @@ protected:
     std::string ConfigFile(const std::string& name) const;
 
     CXdgScope xdg;
+    // Recovery copies go under the test's folder too.
+    const std::filesystem::path stateHome = xdg.Path() / "state";
     std::unique_ptr<CKVApp> app;
 };

@@ -1,5 +1,5 @@
 // The real corvantine program, headless, with a settings folder of its own: it comes up with the
-// file named on its command line, and a SIGTERM closes it as the user would, storing the
+// file named on its command line, and a SIGTERM ends it in order, storing the
 // window's placement and the recent file.
 
 #include "tests/support/temp_dir.h"

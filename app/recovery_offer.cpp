@@ -1,0 +1,51 @@
+// own
+#include "app/recovery_offer.h"
+#include "app/config_document.h"
+#include "model/recovery_store.h"
+#include "platform/qt/dialog_colours.h"
+#include "platform/qt/multi_doc_template.h"
+
+// Qt
+#include <QFile>
+#include <QMessageBox>
+#include <QPushButton>
+
+RecoveryChoice AskRecovery(QWidget* parent, const std::string& question) {
+    QMessageBox box(QMessageBox::Question, QString::fromLatin1(kAppTitle),
+                    QFile::decodeName(QByteArray::fromStdString(question)), QMessageBox::NoButton,
+                    parent);
+    box.setTextFormat(Qt::PlainText);
+    QPushButton* recover = box.addButton(QStringLiteral("Recover"), QMessageBox::AcceptRole);
+    QPushButton* discard = box.addButton(QStringLiteral("Discard"), QMessageBox::DestructiveRole);
+    QPushButton* later = box.addButton(QStringLiteral("Later"), QMessageBox::RejectRole);
+    box.setDefaultButton(recover);
+    box.setEscapeButton(later);
+    ApplyDialogColours(box);
+    box.exec();
+    if (box.clickedButton() == recover) return RecoveryChoice::Recover;
+    if (box.clickedButton() == discard) return RecoveryChoice::Discard;
+    return RecoveryChoice::Later;
+}
+
+void OfferRecovery(CRecoveryStore& store, CMultiDocTemplate& documents, QWidget* parent) {
+    for (const CRecoveryStore::Orphan& orphan : store.ClaimOrphans()) {
+        const std::time_t time = orphan.note.time;
+        std::tm local{};
+        localtime_r(&time, &local);
+        switch (AskRecovery(parent, RecoveryQuestion(orphan.note, local))) {
+        case RecoveryChoice::Recover:
+            if (auto* document = dynamic_cast<CConfigDocument*>(
+                    documents.OpenDocumentCopy(store.CopyPath(orphan.slot), orphan.note.path))) {
+                document->Recovery().WriteNow();
+                store.Remove(orphan.slot);
+            }
+            break;
+        case RecoveryChoice::Discard:
+            store.Remove(orphan.slot);
+            break;
+        case RecoveryChoice::Later:
+            break;
+        }
+    }
+    store.ReleaseClaims();
+}

@@ -1,0 +1,210 @@
+// own
+#include "model/recovery_store.h"
+#include "model/safe_save.h"
+
+// std
+#include <algorithm>
+#include <cerrno>
+#include <cstdlib>
+#include <filesystem>
+#include <random>
+#include <set>
+
+// POSIX
+#include <csignal>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+constexpr const char* kLockSuffix = ".lock";
+constexpr const char* kNoteSuffix = ".note";
+constexpr const char* kCopySuffix = ".kvx";
+// A note is a few hundred bytes; anything much larger is not one.
+constexpr std::size_t kMaxNoteSize = 64 * 1024;
+constexpr int kInstanceNameAttempts = 100;
+
+bool ProcessRunning(long pid) {
+    return pid > 0 && (kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM);
+}
+
+// The process id at the front of an instance name, 0 when there is none.
+long PidOf(const std::string& instance) {
+    char* end = nullptr;
+    const long pid = std::strtol(instance.c_str(), &end, 10);
+    return end != instance.c_str() && *end == '-' ? pid : 0;
+}
+
+// The names in the folder that belong to the store: neither hidden (temporary files) nor
+// anything but the three kinds, split into stem and suffix.
+struct Entry {
+    std::string stem;
+    std::string suffix;
+};
+
+std::vector<Entry> Entries(const std::string& folder) {
+    std::vector<Entry> entries;
+    std::error_code error;
+    for (const auto& item : fs::directory_iterator(folder, error)) {
+        const std::string name = item.path().filename().string();
+        const std::string suffix = item.path().extension().string();
+        if (name.starts_with('.') ||
+            (suffix != kLockSuffix && suffix != kNoteSuffix && suffix != kCopySuffix))
+            continue;
+        entries.push_back({name.substr(0, name.size() - suffix.size()), suffix});
+    }
+    return entries;
+}
+
+// The instance a slot belongs to: the slot without its "-<n>".
+std::string InstanceOf(const std::string& slot) {
+    const auto dash = slot.rfind('-');
+    return dash == std::string::npos ? std::string() : slot.substr(0, dash);
+}
+} // namespace
+
+CRecoveryStore::CRecoveryStore(std::string folder) : m_folder(std::move(folder)) {
+    if (m_folder.empty()) return;
+    std::error_code error;
+    if (!fs::is_directory(m_folder, error)) {
+        fs::create_directories(m_folder, error);
+        if (error) return;
+        fs::permissions(m_folder, fs::perms::owner_all, error);
+    }
+    // The lock is taken under a hidden name and only then given its own, so that no editor ever
+    // sees the lock file of a running one unlocked.
+    std::random_device seed;
+    std::mt19937 random(seed());
+    for (int attempt = 0; attempt < kInstanceNameAttempts; ++attempt) {
+        const std::string instance = std::to_string(getpid()) + "-" + std::to_string(random());
+        const std::string hidden = PathOf("." + instance + kLockSuffix);
+        const std::string lock = PathOf(instance + kLockSuffix);
+        struct stat existing {};
+        if (m_files.Lstat(lock.c_str(), &existing) == 0) continue;
+        const int fd = m_files.Open(hidden.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        if (fd < 0 && errno == EEXIST) continue;
+        if (fd < 0) return;
+        // Without locks on this file system the process id stands in (see Claim).
+        m_files.Flock(fd, LOCK_EX | LOCK_NB);
+        if (m_files.Rename(hidden.c_str(), lock.c_str()) != 0) {
+            m_files.Unlink(hidden.c_str());
+            m_files.Close(fd);
+            return;
+        }
+        m_instance = instance;
+        m_lockFd = fd;
+        return;
+    }
+}
+
+CRecoveryStore::~CRecoveryStore() {
+    ReleaseClaims();
+    if (!Usable()) return;
+    if (!HasFilesOf(m_instance)) m_files.Unlink(PathOf(m_instance + kLockSuffix).c_str());
+    m_files.Close(m_lockFd);
+}
+
+std::string CRecoveryStore::DefaultFolder() {
+    // An unset, empty or relative XDG_STATE_HOME is ignored, as the XDG base directories say.
+    std::string base;
+    if (const char* xdg = std::getenv("XDG_STATE_HOME"); xdg && xdg[0] == '/') {
+        base = xdg;
+    } else if (const char* home = std::getenv("HOME"); home && home[0] != '\0') {
+        base = std::string(home) + "/.local/state";
+    } else {
+        return {};
+    }
+    return base + "/Quellton Electronics/recovery";
+}
+
+std::string CRecoveryStore::NewSlot() {
+    return m_instance + "-" + std::to_string(++m_nNextSlot);
+}
+
+std::string CRecoveryStore::CopyPath(const std::string& slot) const {
+    return PathOf(slot + kCopySuffix);
+}
+
+bool CRecoveryStore::Write(const std::string& slot, std::span<const uint8_t> kvx,
+                           const CRecoveryNote& note) {
+    if (!Usable()) return false;
+    // The note first: a copy is never left without one, and a note without its copy is
+    // recognised as a leftover.
+    const std::string text = FormatRecoveryNote(note);
+    const auto bytes = std::span(reinterpret_cast<const uint8_t*>(text.data()), text.size());
+    return ReplaceFileContents(m_files, PathOf(slot + kNoteSuffix), bytes).stage ==
+               SaveResult::Done &&
+           ReplaceFileContents(m_files, CopyPath(slot), kvx).stage == SaveResult::Done;
+}
+
+void CRecoveryStore::Remove(const std::string& slot) {
+    m_files.Unlink(CopyPath(slot).c_str());
+    m_files.Unlink(PathOf(slot + kNoteSuffix).c_str());
+}
+
+bool CRecoveryStore::HasFilesOf(const std::string& instance) const {
+    const auto entries = Entries(m_folder);
+    return std::any_of(entries.begin(), entries.end(), [&](const Entry& entry) {
+        return entry.suffix != kLockSuffix && InstanceOf(entry.stem) == instance;
+    });
+}
+
+bool CRecoveryStore::Claim(const std::string& instance) {
+    const std::string lock = PathOf(instance + kLockSuffix);
+    const int fd = m_files.Open(lock.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+    if (fd < 0) return false;
+    if (m_files.Flock(fd, LOCK_EX | LOCK_NB) == 0) {
+        m_claimed[instance] = fd;
+        return true;
+    }
+    const bool held = errno == EWOULDBLOCK;
+    m_files.Close(fd);
+    if (held || ProcessRunning(PidOf(instance))) return false;
+    m_claimed[instance] = -1;
+    return true;
+}
+
+std::vector<CRecoveryStore::Orphan> CRecoveryStore::ClaimOrphans() {
+    std::vector<Orphan> orphans;
+    if (!Usable()) return orphans;
+    std::set<std::string> slots;
+    for (const Entry& entry : Entries(m_folder)) {
+        const std::string instance =
+            entry.suffix == kLockSuffix ? entry.stem : InstanceOf(entry.stem);
+        if (instance.empty() || instance == m_instance) continue;
+        if (!m_claimed.contains(instance) && !Claim(instance)) continue;
+        if (entry.suffix != kLockSuffix) slots.insert(entry.stem);
+    }
+    for (const std::string& slot : slots) {
+        std::string text(kMaxNoteSize + 1, '\0');
+        ssize_t size = -1;
+        const std::string note = PathOf(slot + kNoteSuffix);
+        if (const int fd =
+                m_files.Open(note.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC, 0);
+            fd >= 0) {
+            size = m_files.Read(fd, text.data(), text.size());
+            m_files.Close(fd);
+        }
+        std::optional<CRecoveryNote> parsed;
+        if (size >= 0 && static_cast<std::size_t>(size) <= kMaxNoteSize)
+            parsed = ParseRecoveryNote(std::string_view(text).substr(0, size));
+        std::error_code error;
+        if (parsed && fs::is_regular_file(fs::symlink_status(CopyPath(slot), error)))
+            orphans.push_back({slot, *parsed});
+        else
+            Remove(slot);
+    }
+    std::stable_sort(orphans.begin(), orphans.end(),
+                     [](const Orphan& a, const Orphan& b) { return a.note.time < b.note.time; });
+    return orphans;
+}
+
+void CRecoveryStore::ReleaseClaims() {
+    for (const auto& [instance, fd] : m_claimed) {
+        if (!HasFilesOf(instance)) m_files.Unlink(PathOf(instance + kLockSuffix).c_str());
+        if (fd >= 0) m_files.Close(fd);
+    }
+    m_claimed.clear();
+}

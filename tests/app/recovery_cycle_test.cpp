@@ -1,0 +1,161 @@
+// Recovery copies across real processes: a change is copied, the editor is killed with SIGKILL,
+// and the next editor offers the copy; Recover, Discard and Later; and two editors running at
+// once never take each other's copies.
+
+#include "app/config_document.h"
+#include "app/kv_frame.h"
+#include "model/recovery_store.h"
+#include "tests/app/editor_child.h"
+#include "tests/support/program_run.h"
+#include "tests/support/temp_dir.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <filesystem>
+#include <regex>
+
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+
+// --- In the editor ----------------------------------------------------------------------------
+
+// Changes the active document and tells "copied" once its recovery copy is on disk.
+void ChangeAndTellWhenCopied(CKVApp& app) {
+    auto& doc = *dynamic_cast<CConfigDocument*>(app.m_pMainWnd->Documents().ActiveDocument());
+    doc.m_strZoneNames[0] = "Changed";
+    doc.SetModifiedFlag();
+    CEditorChild::Watch([&doc] {
+        if (doc.Recovery().CopyPending()) return false;
+        CEditorChild::Tell("copied");
+        return true;
+    });
+}
+
+// Tells the text of the recovery question, or "none" when there is none, and answers it with
+// the button `answer`; then tells the active document's path and state once the answer has
+// taken effect.
+void AnswerOffer(CKVApp& app, const std::string& answer) {
+    // Posted from within the script, this runs after the offer has begun: inside its question.
+    QTimer::singleShot(0, qApp, [&app, answer] {
+        auto* box = dynamic_cast<QMessageBox*>(QApplication::activeModalWidget());
+        CEditorChild::Tell(box ? box->text().toStdString() : "none");
+        if (!box) return;
+        for (QAbstractButton* button : box->buttons())
+            if (button->text().toStdString() == answer) button->click();
+        CEditorChild::Watch([&app, answer] {
+            const CDocument* doc = app.m_pMainWnd->Documents().ActiveDocument();
+            if (QApplication::activeModalWidget() || (answer == "Recover" && !doc)) return false;
+            CEditorChild::Tell(doc ? doc->GetPathName() + (doc->IsModified() ? " modified" : "")
+                                   : "no document");
+            return true;
+        });
+    });
+}
+
+// --- The test ---------------------------------------------------------------------------------
+
+class RecoveryCycleTest : public ::testing::Test {
+protected:
+    RecoveryCycleTest() {
+        fs::copy_file(fs::path(CORV_SOURCE_DIR) / "tests/data/new_document/config.kvx", site);
+        original = ReadWholeFile(site);
+    }
+
+    // Starts an editor on the site, changes it and waits for the copy, then kills it.
+    void ChangeAndKill() {
+        CEditorChild editor(dir.Path(), {site.string()}, ChangeAndTellWhenCopied);
+        ASSERT_EQ(editor.Heard(), "copied");
+        kill(editor.Pid(), SIGKILL);
+        EXPECT_EQ(editor.WaitForExit(5s), 128 + SIGKILL);
+        EXPECT_EQ(ReadWholeFile(site), original);
+    }
+
+    std::size_t CopiesLeft() const {
+        std::size_t copies = 0;
+        for (const auto& entry :
+             fs::directory_iterator(dir / "state/Quellton Electronics/recovery"))
+            copies += entry.path().extension() == ".kvx";
+        return copies;
+    }
+
+    CTempDir dir;
+    const fs::path site = dir / "site.kvx";
+    std::string original;
+};
+
+TEST_F(RecoveryCycleTest, KilledEditorsChangeIsOfferedRecoveredAndSavedOverTheOriginalOnlyBySave) {
+    ChangeAndKill();
+    CEditorChild editor(dir.Path(), {}, [site = site, original = original](CKVApp& app) {
+        AnswerOffer(app, "Recover");
+        // Once the recovered document is there: Save, then Exit.
+        CEditorChild::Watch([&app, site, original] {
+            if (QApplication::activeModalWidget() || !app.m_pMainWnd->Documents().ActiveDocument())
+                return false;
+            QTimer::singleShot(50, qApp, [&app, site, original] {
+                CEditorChild::Tell(ReadWholeFile(site) == original ? "untouched" : "touched");
+                app.m_pMainWnd->Commands().Execute(ID_FILE_SAVE);
+                CEditorChild::Tell("saved");
+                app.m_pMainWnd->Commands().Execute(ID_APP_EXIT);
+            });
+            return true;
+        });
+    });
+    const std::string question = editor.Heard();
+    EXPECT_TRUE(std::regex_match(question, std::regex("Recover unsaved changes to site\\.kvx from "
+                                                      "[0-2][0-9]:[0-5][0-9]\\?")))
+        << question;
+    EXPECT_EQ(editor.Heard(), site.string() + " modified");
+    EXPECT_EQ(editor.Heard(), "untouched");
+    EXPECT_EQ(editor.Heard(), "saved");
+    EXPECT_EQ(editor.WaitForExit(20s), 0);
+    const std::string saved = ReadWholeFile(site);
+    EXPECT_NE(saved, original);
+    EXPECT_NE(saved.find("Changed"), std::string::npos);
+    EXPECT_EQ(CopiesLeft(), 0u);
+}
+
+TEST_F(RecoveryCycleTest, DiscardRemovesTheCopyAndLaterKeepsItForTheNextStart) {
+    ChangeAndKill();
+    {
+        CEditorChild later(dir.Path(), {}, [](CKVApp& app) { AnswerOffer(app, "Later"); });
+        EXPECT_NE(later.Heard(), "none");
+        EXPECT_EQ(later.Heard(), "no document");
+        kill(later.Pid(), SIGTERM);
+        EXPECT_EQ(later.WaitForExit(20s), 0);
+    }
+    EXPECT_EQ(CopiesLeft(), 1u);
+    CEditorChild discard(dir.Path(), {}, [](CKVApp& app) { AnswerOffer(app, "Discard"); });
+    EXPECT_NE(discard.Heard(), "none");
+    EXPECT_EQ(discard.Heard(), "no document");
+    EXPECT_EQ(CopiesLeft(), 0u);
+    EXPECT_EQ(ReadWholeFile(site), original);
+}
+
+TEST_F(RecoveryCycleTest, TwoEditorsAtOnceNeverTakeEachOthersCopies) {
+    const fs::path other = dir / "other.kvx";
+    fs::copy_file(site, other);
+    CEditorChild first(dir.Path(), {site.string()}, ChangeAndTellWhenCopied);
+    CEditorChild second(dir.Path(), {other.string()}, ChangeAndTellWhenCopied);
+    ASSERT_EQ(first.Heard(), "copied");
+    ASSERT_EQ(second.Heard(), "copied");
+    {
+        CEditorChild third(dir.Path(), {}, [](CKVApp& app) { AnswerOffer(app, "Later"); });
+        EXPECT_EQ(third.Heard(), "none") << "copies of running editors offered";
+    }
+    kill(first.Pid(), SIGKILL);
+    first.WaitForExit(5s);
+    CEditorChild fourth(dir.Path(), {}, [](CKVApp& app) { AnswerOffer(app, "Later"); });
+    EXPECT_EQ(fourth.Heard().find("site.kvx"), 27u) << "only the killed editor's copy";
+    EXPECT_EQ(fourth.Heard(), "no document");
+    EXPECT_EQ(fourth.Heard(1s), "") << "a second question";
+}
+
+} // namespace
