@@ -82,7 +82,7 @@ public:
         const std::string folder = FolderOf(target);
         const std::string base = target.substr(target.find_last_of('/') + 1);
         for (int attempt = 0; attempt < kTempNameAttempts; ++attempt) {
-            const std::string name = TempFileName(folder, base, random() % kTempNumberLimit);
+            const std::string name = TempFileName(folder, base, random());
             m_fd = m_files.Open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOCTTY | O_CLOEXEC,
                                 0666);
             if (m_fd >= 0) {

@@ -11,6 +11,7 @@
 namespace {
 constexpr std::string_view kSuffix = ".tmp";
 constexpr std::size_t kMaxNumberDigits = 6;
+constexpr unsigned kNumberLimit = 1000000;
 constexpr time_t kStaleAfterSeconds = 60 * 60;
 
 bool AllDigits(std::string_view text) {
@@ -20,7 +21,7 @@ bool AllDigits(std::string_view text) {
 } // namespace
 
 std::string TempFileName(const std::string& folder, const std::string& name, unsigned number) {
-    return folder + "/." + name + "." + std::to_string(number % kTempNumberLimit) +
+    return folder + "/." + name + "." + std::to_string(number % kNumberLimit) +
            std::string(kSuffix);
 }
 

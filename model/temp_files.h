@@ -11,10 +11,8 @@
 #include <string>
 #include <string_view>
 
-// Numbers below this keep the name recognisable as ours.
-inline constexpr unsigned kTempNumberLimit = 1000000;
-
-// The temporary file for replacing `name` in `folder`, with `number` below kTempNumberLimit.
+// The temporary file for replacing `name` in `folder`, numbered by the last six decimal digits
+// of `number`.
 std::string TempFileName(const std::string& folder, const std::string& name, unsigned number);
 // Whether a folder entry's name has the form TempFileName gives.
 bool IsTempFileName(std::string_view name);
