@@ -13,19 +13,10 @@ uint64_t Digest(std::span<const uint8_t> bytes) {
         hash = (hash ^ b) * 1099511628211ull;
     return hash;
 }
-
-bool SameTime(const timespec& a, const timespec& b) {
-    return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec;
-}
-
-bool SameFileAndTimes(const CDiskStamp& a, const CDiskStamp& b) {
-    return a.device == b.device && a.inode == b.inode && a.size == b.size &&
-           SameTime(a.modified, b.modified) && SameTime(a.changed, b.changed);
-}
 } // namespace
 
-CDiskStamp StampOf(const struct stat& info, std::span<const uint8_t> bytes) {
-    return {info.st_dev, info.st_ino, info.st_size, info.st_mtim, info.st_ctim, Digest(bytes)};
+CDiskStamp StampOf(std::span<const uint8_t> bytes) {
+    return {bytes.size(), Digest(bytes)};
 }
 
 bool ChangedOnDisk(CFileLayer& files, const std::string& path, const CDiskStamp& stamp) {
@@ -34,8 +25,9 @@ bool ChangedOnDisk(CFileLayer& files, const std::string& path, const CDiskStamp&
     bool changed = false;
     struct stat info {};
     if (files.Fstat(fd, &info) == 0) {
+        // Another size needs no reading.
         std::vector<uint8_t> bytes;
-        changed = !SameFileAndTimes(StampOf(info, {}), stamp) ||
+        changed = static_cast<uint64_t>(info.st_size) != stamp.size ||
                   (ReadWholeFile(files, fd, bytes) && Digest(bytes) != stamp.digest);
     }
     files.Close(fd);

@@ -34,8 +34,7 @@ bool CKVDoc::OnOpenDocument(const std::string& path) {
     }
     CWaitCursor wait(m_ui);
     std::vector<uint8_t> bytes;
-    struct stat info {};
-    const bool read = ReadWholeFile(m_files, fd, bytes) && m_files.Fstat(fd, &info) == 0;
+    const bool read = ReadWholeFile(m_files, fd, bytes);
     m_files.Close(fd);
     if (!read) return false;
     try {
@@ -43,7 +42,7 @@ bool CKVDoc::OnOpenDocument(const std::string& path) {
     } catch (const CArchiveException&) {
         return false;
     }
-    m_diskStamp = StampOf(info, bytes);
+    m_diskStamp = StampOf(bytes);
     return true;
 }
 
@@ -64,7 +63,7 @@ bool CKVDoc::OnSaveDocument(const std::string& path) {
         std::vector<uint8_t> bytes;
         WriteConfigFile(bytes);
         result = ReplaceFileContents(m_files, path, bytes);
-        if (result.written) m_diskStamp = StampOf(*result.written, bytes);
+        if (result.stage == SaveResult::Done) m_diskStamp = StampOf(bytes);
     }
     if (result.stage != SaveResult::Done) {
         m_ui.MessageBox(SaveErrorText(result, path), kAppTitle, MsgButtons::Ok,

@@ -135,9 +135,7 @@ bool TakeOverAttributes(CFileLayer& files, int fd, const struct stat& old) {
 
 SaveResult ReplaceFileContents(CFileLayer& files, const std::string& path,
                                std::span<const uint8_t> bytes) {
-    const auto failed = [](SaveResult::Stage stage) {
-        return SaveResult{stage, errno, std::nullopt};
-    };
+    const auto failed = [](SaveResult::Stage stage) { return SaveResult{stage, errno}; };
     std::string target = path;
     if (!ResolveTarget(files, target)) return failed(SaveResult::Create);
 
@@ -159,7 +157,5 @@ SaveResult ReplaceFileContents(CFileLayer& files, const std::string& path,
         !temp.RenameTo(target))
         return failed(SaveResult::Write);
     SyncFolder(files, FolderOf(target));
-    SaveResult done;
-    if (struct stat info{}; files.Lstat(target.c_str(), &info) == 0) done.written = info;
-    return done;
+    return {};
 }

@@ -17,7 +17,6 @@
 
 // std
 #include <cstdint>
-#include <optional>
 #include <span>
 #include <string>
 
@@ -29,8 +28,6 @@ struct SaveResult {
     };
     Stage stage = Done;
     int error = 0; // errno of the failed call
-    // The replaced file just after the rename, when it could be examined (Done only).
-    std::optional<struct stat> written;
 };
 
 SaveResult ReplaceFileContents(CFileLayer& files, const std::string& path,
