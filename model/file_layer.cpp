@@ -4,7 +4,6 @@
 // std
 #include <cstdio>
 #include <fcntl.h>
-#include <sys/file.h>
 #include <unistd.h>
 
 int CFileLayer::Open(const char* path, int flags, mode_t mode) {
@@ -23,6 +22,10 @@ int CFileLayer::Fstat(int fd, struct stat* info) {
     return ::fstat(fd, info);
 }
 
+int CFileLayer::Stat(const char* path, struct stat* info) {
+    return ::stat(path, info);
+}
+
 int CFileLayer::Lstat(const char* path, struct stat* info) {
     return ::lstat(path, info);
 }
@@ -35,8 +38,12 @@ int CFileLayer::Access(const char* path, int mode) {
     return ::access(path, mode);
 }
 
-int CFileLayer::Flock(int fd, int operation) {
-    return ::flock(fd, operation);
+int CFileLayer::Lock(int fd, LockKind kind) {
+    return TryLockOpenFile(fd, kind);
+}
+
+int CFileLayer::Fchown(int fd, uid_t owner, gid_t group) {
+    return ::fchown(fd, owner, group);
 }
 
 int CFileLayer::Fchmod(int fd, mode_t mode) {

@@ -7,6 +7,7 @@
 
 // own
 #include "model/btn.h"
+#include "model/disk_stamp.h"
 #include "model/station.h"
 #include "platform/document.h"
 #include "platform/ui_services.h"
@@ -15,6 +16,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -48,12 +50,14 @@ public:
     // Defaults of a new configuration: one 4-button Station1 on port 1 address 1, Zone1 to
     // Zone99, SoftButton11 to SoftButton99, 99 zones in use, version 257. Returns true.
     bool OnNewDocument() override;
-    // Reads the file (opened read-only with an exclusive lock). True when the document now holds
-    // it; false after a refusal (a message for a file that is not a valid or a too new KVX file,
-    // silence for a file that cannot be opened or read).
+    // Reads the file (opened read-only under a shared lock, refused only while another program
+    // holds the file for writing). True when the document now holds it; false after a refusal (a
+    // message for a file that is not a valid or a too new KVX file, silence for a file that
+    // cannot be opened or read).
     bool OnOpenDocument(const std::string& path) override;
     // Writes the file through a temporary file renamed over it; the previous file stays intact
-    // on failure. False after a failure, which has been reported.
+    // on failure. When the document's own file changed on disk since the document read or last
+    // wrote it, asks first; No keeps both as they are. False after No or a reported failure.
     bool OnSaveDocument(const std::string& path) override;
     // The save driver of Save and Save As: `path` empty asks for a name. `replace` makes the
     // name the document's path. False when cancelled or failed.
@@ -94,7 +98,12 @@ public:
 
 private:
     std::size_t EstimatedFileSize() const;
+    // False when `path` is the document's file, another program changed it and the user
+    // declines to replace it.
+    bool MayReplace(const std::string& path);
 
     CUiServices& m_ui;
     CFileLayer& m_files;
+    // The document's file as last read or written; none before either.
+    std::optional<CDiskStamp> m_diskStamp;
 };

@@ -2,76 +2,68 @@
 
 // own
 #include "model/archive.h"
+#include "model/disk_stamp.h"
 #include "model/file_layer.h"
+#include "model/file_reading.h"
 #include "model/kv_doc.h"
 #include "model/safe_save.h"
 #include "model/save_error.h"
 
 // std
 #include <cerrno>
-#include <fcntl.h>
-#include <sys/file.h>
 #include <unistd.h>
 
 namespace {
 // Characters at which an untitled document's proposed file name ends.
 constexpr std::string_view kNameStops = " #%;/\\";
 constexpr std::size_t kProposedStemLength = 8;
-// Far above the largest configuration (240 stations of 48 buttons paging 99 zones, about 5 MB);
-// a larger file is no configuration, and reading it whole could exhaust memory.
-constexpr off_t kMaxFileSize = off_t{64} << 20;
 
-// Reads the whole regular file behind `fd`; false with errno on failure or for a file too
-// large to be a configuration.
-bool ReadAll(CFileLayer& files, int fd, std::vector<uint8_t>& bytes) {
-    struct stat info {};
-    if (files.Fstat(fd, &info) != 0) return false;
-    if (!S_ISREG(info.st_mode) || info.st_size > kMaxFileSize) {
-        errno = EINVAL;
-        return false;
-    }
-    bytes.resize(static_cast<std::size_t>(info.st_size));
-    std::size_t filled = 0;
-    while (filled < bytes.size()) {
-        const ssize_t n = files.Read(fd, bytes.data() + filled, bytes.size() - filled);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return false;
-        if (n == 0) break; // the file shrank since fstat
-        filled += static_cast<std::size_t>(n);
-    }
-    bytes.resize(filled);
-    return true;
+std::string FileNameOf(const std::string& path) {
+    return path.substr(path.find_last_of('/') + 1);
 }
 } // namespace
 
 bool CKVDoc::OnOpenDocument(const std::string& path) {
-    // Non-blocking, so that a FIFO cannot stall the open; the exclusive lock keeps other
-    // instances from opening the file at the same time.
-    const int fd = m_files.Open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC, 0);
+    const int fd = OpenForReading(m_files, path);
     if (fd < 0) return false;
-    if (m_files.Flock(fd, LOCK_EX | LOCK_NB) != 0) {
+    // Only a program that holds the file for writing keeps it from being read; a file system
+    // without locks does not.
+    if (m_files.Lock(fd, LockKind::Shared) != 0 && LockHeldElsewhere(errno)) {
         m_files.Close(fd);
         return false;
     }
     CWaitCursor wait(m_ui);
     std::vector<uint8_t> bytes;
-    const bool read = ReadAll(m_files, fd, bytes);
+    const bool read = ReadWholeFile(m_files, fd, bytes);
     m_files.Close(fd);
     if (!read) return false;
     try {
-        return ReadConfigFile(bytes);
+        if (!ReadConfigFile(bytes)) return false;
     } catch (const CArchiveException&) {
         return false;
     }
+    m_diskStamp = StampOf(bytes);
+    return true;
+}
+
+bool CKVDoc::MayReplace(const std::string& path) {
+    if (!m_diskStamp || path != GetPathName() || !ChangedOnDisk(m_files, path, *m_diskStamp))
+        return true;
+    return m_ui.MessageBox(FileNameOf(path) +
+                               " was changed by another program since it was opened.  Replace it "
+                               "with this version?",
+                           kAppTitle, MsgButtons::YesNo, MsgIcon::Question) == MsgAnswer::Yes;
 }
 
 bool CKVDoc::OnSaveDocument(const std::string& path) {
+    if (!MayReplace(path)) return false;
     SaveResult result;
     {
         CWaitCursor wait(m_ui);
         std::vector<uint8_t> bytes;
         WriteConfigFile(bytes);
         result = ReplaceFileContents(m_files, path, bytes);
+        if (result.stage == SaveResult::Done) m_diskStamp = StampOf(bytes);
     }
     if (result.stage != SaveResult::Done) {
         m_ui.MessageBox(SaveErrorText(result, path), kAppTitle, MsgButtons::Ok,

@@ -1,5 +1,6 @@
 // own
 #include "model/safe_save.h"
+#include "model/temp_files.h"
 
 // std
 #include <cerrno>
@@ -19,12 +20,25 @@ std::string FolderOf(const std::string& path) {
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
+// False with EACCES when `path`, owned by `owner`, lies in a sticky world-writable folder and
+// belongs neither to the user nor to the folder's owner; false with errno when the folder cannot
+// be examined.
+bool OwnerMayBeTrusted(CFileLayer& files, const std::string& path, uid_t owner) {
+    struct stat folder {};
+    if (files.Stat(FolderOf(path).c_str(), &folder) != 0) return false;
+    const bool shared = (folder.st_mode & S_ISVTX) != 0 && (folder.st_mode & S_IWOTH) != 0;
+    if (!shared || owner == geteuid() || owner == folder.st_uid) return true;
+    errno = EACCES;
+    return false;
+}
+
 // The file a save of `path` replaces: `path` with every symbolic link followed, also when the
 // last link points to a file not yet there. Sets errno and returns false on failure.
 bool ResolveTarget(CFileLayer& files, std::string& path) {
     for (int hop = 0; hop < kMaxLinkHops; ++hop) {
         struct stat info {};
         if (files.Lstat(path.c_str(), &info) != 0) return errno == ENOENT;
+        if (!OwnerMayBeTrusted(files, path, info.st_uid)) return false;
         if (!S_ISLNK(info.st_mode)) return true;
         std::string link(PATH_MAX, '\0');
         const ssize_t n = files.Readlink(path.c_str(), link.data(), link.size());
@@ -65,11 +79,12 @@ public:
     bool Create(const std::string& target) {
         std::random_device seed;
         std::mt19937 random(seed());
-        const std::string stem =
-            FolderOf(target) + "/." + target.substr(target.find_last_of('/') + 1);
+        const std::string folder = FolderOf(target);
+        const std::string base = target.substr(target.find_last_of('/') + 1);
         for (int attempt = 0; attempt < kTempNameAttempts; ++attempt) {
-            const std::string name = stem + "." + std::to_string(random() % 1000000) + ".tmp";
-            m_fd = m_files.Open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+            const std::string name = TempFileName(folder, base, random());
+            m_fd = m_files.Open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOCTTY | O_CLOEXEC,
+                                0666);
             if (m_fd >= 0) {
                 m_path = name;
                 return true;
@@ -101,10 +116,20 @@ private:
 // Makes the rename durable. File systems that cannot sync a folder refuse it; the new file is
 // in place by then either way, so the result does not decide the save.
 void SyncFolder(CFileLayer& files, const std::string& folder) {
-    const int fd = files.Open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0);
+    const int fd = files.Open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_NOCTTY | O_CLOEXEC, 0);
     if (fd < 0) return;
     files.Fsync(fd);
     files.Close(fd);
+}
+
+// Gives the new file the owner, group and permission bits of the one it replaces. The owner and
+// group are kept where the user may set them (the superuser always; others the group, when
+// they belong to it); the bits always, after the owner, since a change of owner clears set-id
+// bits.
+bool TakeOverAttributes(CFileLayer& files, int fd, const struct stat& old) {
+    if (files.Fchown(fd, old.st_uid, old.st_gid) != 0)
+        files.Fchown(fd, static_cast<uid_t>(-1), old.st_gid);
+    return files.Fchmod(fd, old.st_mode & 07777) == 0;
 }
 } // namespace
 
@@ -123,9 +148,10 @@ SaveResult ReplaceFileContents(CFileLayer& files, const std::string& path,
     // The old file may be renamed over only when it could be written in place.
     if (replacing && files.Access(target.c_str(), W_OK) != 0) return failed(SaveResult::Create);
 
+    RemoveStaleTempFiles(files, FolderOf(target));
     CTempFile temp(files);
     if (!temp.Create(target)) return failed(SaveResult::Create);
-    if (replacing && files.Fchmod(temp.Fd(), existing.st_mode & 07777) != 0)
+    if (replacing && !TakeOverAttributes(files, temp.Fd(), existing))
         return failed(SaveResult::Write);
     if (!WriteAll(files, temp.Fd(), bytes) || files.Fsync(temp.Fd()) != 0 || !temp.Close() ||
         !temp.RenameTo(target))

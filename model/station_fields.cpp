@@ -33,6 +33,15 @@ int IndexOfType(int type) {
     return found == kTypeOfIndex.end() ? -1 : static_cast<int>(found - kTypeOfIndex.begin());
 }
 
+bool IndexShowsGroup(int index) {
+    const int type = TypeOfIndex(index);
+    return type == 3 || type == 9 || type == 47;
+}
+
+bool IndexShowsLcdText(int index) {
+    return TypeOfIndex(index) == CStation::kLcdTextType;
+}
+
 CStationFields FieldsForNew(const CKVDoc& doc, const CStation& station) {
     CStationFields fields;
     fields.m_strName = station.GetName();

@@ -30,6 +30,11 @@ struct CStationFields {
 int TypeOfIndex(int index);
 int IndexOfType(int type);
 
+// What the dialog shows besides name, port and address for the type radio at `index`: the Group
+// for the break-out panels, the LCD text for the 10-button one only.
+bool IndexShowsGroup(int index);
+bool IndexShowsLcdText(int index);
+
 // Fields for a station not yet in `doc`: its name, type and group, and the first free port and
 // address of the document (1 and 1 when every pair is taken). Checked for memory, titled new.
 CStationFields FieldsForNew(const CKVDoc& doc, const CStation& station);

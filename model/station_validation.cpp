@@ -36,7 +36,9 @@ std::optional<CStationRefusal> CheckStationFields(const CStationFields& fields, 
     const int address = ParseDecimal(fields.m_strAddress);
     const int group = ParseDecimal(fields.m_strGroup);
     if (!InRange(port, 1, CStation::kMaxPort)) return PortRefusal();
-    if (!InRange(group, 1, CStation::kMaxGroup))
+    // A hidden Group cannot be corrected by the user, so it is not held against OK; the station's
+    // setter then keeps its own group.
+    if (IndexShowsGroup(fields.m_nTypeIndex) && !InRange(group, 1, CStation::kMaxGroup))
         return CStationRefusal{"The Group number must be between 1 and 16 inclusive.",
                                "Invalid Group"};
     if (!InRange(address, 1, CStation::kMaxAddress)) return AddressRefusal();

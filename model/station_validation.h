@@ -22,9 +22,9 @@ struct CStationRefusal {
     std::string caption;
 };
 
-// Checks, in order: port 1..16, group 1..16 (for every type), address 1..15, the port/address
-// pair unused by any station but m_pStation, and, when m_bCheckMemory is set, room in the
-// controller for the checked type. Port, address and group are read as decimal text (not a
+// Checks, in order: port 1..16, group 1..16 (only for the types that show it), address 1..15, the
+// port/address pair unused by any station but m_pStation, and, when m_bCheckMemory is set, room in
+// the controller for the checked type. Port, address and group are read as decimal text (not a
 // number reads as 0). Nothing when every check passes.
 std::optional<CStationRefusal> CheckStationFields(const CStationFields& fields, const CKVDoc& doc);
 

@@ -3,6 +3,7 @@
 // own
 #include "platform/serial_device_posix_termios2.h"
 #include "platform/serial_ports_folder.h"
+#include "platform/terminal_devices.h"
 
 // POSIX
 #include <cerrno>
@@ -32,14 +33,16 @@ CPosixSerialDevice::~CPosixSerialDevice() {
 }
 
 std::unique_ptr<CSerialDevice> CPosixSerialDevice::OpenPath(const std::filesystem::path& path) {
-    // Only character devices are opened at all: opening a FIFO or a file by mistake would
-    // succeed and then misbehave.
-    struct stat info {};
-    if (stat(path.c_str(), &info) != 0 || !S_ISCHR(info.st_mode)) return nullptr;
+    // What was opened is checked, not what the path named a moment before: the link may be
+    // changed in between. Non-blocking, so that a FIFO or a modem line without carrier cannot
+    // stall the open.
     const int fd = open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) return nullptr;
+    struct stat info {};
+    const bool port = fstat(fd, &info) == 0 && S_ISCHR(info.st_mode) && isatty(fd) &&
+                      CTerminalDevices::FromSystem().UseOf(info.st_rdev) == TerminalUse::Port;
     // TIOCEXCL keeps other openers out, except the superuser; the lock covers that case too.
-    if (!isatty(fd) || flock(fd, LOCK_EX | LOCK_NB) != 0 || ioctl(fd, TIOCEXCL) != 0) {
+    if (!port || flock(fd, LOCK_EX | LOCK_NB) != 0 || ioctl(fd, TIOCEXCL) != 0) {
         close(fd);
         return nullptr;
     }
@@ -98,8 +101,9 @@ std::unique_ptr<CSerialDevice> CPosixSerialDeviceHost::Open(unsigned comNumber) 
 std::vector<unsigned> CPosixSerialDeviceHost::ListPorts() {
     const CPortsFolder folder = CPortsFolder::ForUser();
     folder.LinkNewDevices(FindSerialDevices(m_sources));
+    const CTerminalDevices terminals = CTerminalDevices::FromSystem();
     std::vector<unsigned> present;
     for (unsigned n = 1; n <= CPortsFolder::kLastComNumber; ++n)
-        if (folder.NamesCharacterDevice(n)) present.push_back(n);
+        if (folder.NamesPort(n, terminals)) present.push_back(n);
     return present;
 }

@@ -82,10 +82,9 @@ void CStationPropertiesDlg::OnInitDialog() {
 }
 
 void CStationPropertiesDlg::ShowFieldsOfCheckedType() {
-    const bool breakOut = m_ui->radio1008->isChecked() || m_ui->radio1010->isChecked() ||
-                          m_ui->radio1015->isChecked();
-    m_ui->label1016->setVisible(breakOut);
-    m_ui->edit1026->setVisible(breakOut);
-    m_ui->label1014->setVisible(m_ui->radio1010->isChecked());
-    m_ui->edit1013->setVisible(m_ui->radio1010->isChecked());
+    const int index = m_types.checkedId();
+    m_ui->label1016->setVisible(IndexShowsGroup(index));
+    m_ui->edit1026->setVisible(IndexShowsGroup(index));
+    m_ui->label1014->setVisible(IndexShowsLcdText(index));
+    m_ui->edit1013->setVisible(IndexShowsLcdText(index));
 }

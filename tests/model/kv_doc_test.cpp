@@ -10,7 +10,6 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <gtest/gtest.h>
-#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -215,8 +214,12 @@ TEST(KVDoc, OpenFailsSilentlyForMissingLockedAndSpecialFiles) {
     const std::string path = dir / "a.kvx";
     ASSERT_TRUE(source.doc.OnSaveDocument(path));
 
-    const int holder = open(path.c_str(), O_RDONLY);
-    ASSERT_EQ(flock(holder, LOCK_EX), 0);
+    // Held for writing by another program, with the record lock every program understands.
+    const int holder = open(path.c_str(), O_RDWR);
+    struct flock lock {};
+    lock.l_type = F_WRLCK;
+    lock.l_whence = SEEK_SET;
+    ASSERT_EQ(fcntl(holder, F_SETLK, &lock), 0);
     CScriptedUi ui;
     EXPECT_FALSE(CKVDoc(ui).OnOpenDocument(path));
     close(holder);

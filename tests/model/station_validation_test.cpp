@@ -27,9 +27,13 @@ struct Doc {
     CKVDoc doc{ui};
 };
 
+constexpr int k4ButtonPagingIndex = 0;
+constexpr int k4ButtonBreakOutIndex = 2;
+
 CStationFields Fields(const std::string& port, const std::string& address,
-                      const std::string& group = "1") {
+                      const std::string& group = "1", int typeIndex = k4ButtonBreakOutIndex) {
     CStationFields fields;
+    fields.m_nTypeIndex = typeIndex;
     fields.m_strPort = port;
     fields.m_strAddress = address;
     fields.m_strGroup = group;
@@ -64,6 +68,20 @@ TEST(StationValidation, RefusesGroup0And17ButTakesGroup16) {
         EXPECT_EQ(refusal->text, "The Group number must be between 1 and 16 inclusive.");
     }
     EXPECT_FALSE(CheckStationFields(Fields("2", "2", "16"), d.doc));
+}
+
+TEST(StationValidation, ChecksTheGroupOnlyForTypesThatShowIt) {
+    Doc d;
+    for (int index = 0; index < 6; ++index) {
+        const bool shown = index == 2 || index == 3 || index == 5;
+        EXPECT_EQ(CaptionOf(Fields("2", "2", "17", index), d.doc), shown ? "Invalid Group" : "")
+            << "type index " << index;
+    }
+    // A hidden group is not applied either: the station keeps its own.
+    CStation station;
+    ApplyFields(Fields("2", "2", "17", k4ButtonPagingIndex), station, d.doc.m_nMaxZones);
+    EXPECT_EQ(station.m_nGroup, 1);
+    EXPECT_EQ(station.m_nPort, 2);
 }
 
 TEST(StationValidation, RefusesAddress16And0) {

@@ -151,11 +151,21 @@ TEST(StationPropertiesDlg, OkRefusesEachEntryWithItsCaptionAndStaysOpen) {
     EXPECT_EQ(d.CaptionAfterOk(1004, "ab"), "Invalid Port");
     EXPECT_EQ(d.Edit(1004).text(), "ab") << "the user's entry stays";
     EXPECT_EQ(d.CaptionAfterOk(1004, "1"), "Invalid Port/Address") << "Station1's pair";
-    EXPECT_EQ(d.CaptionAfterOk(1026, "0"), "Invalid Group") << "hidden, still checked";
+    EXPECT_EQ(d.CaptionAfterOk(1026, "0"), "Invalid Port/Address") << "hidden, not checked";
+    d.Control<QRadioButton>("radio1008").click();
+    EXPECT_EQ(d.CaptionAfterOk(1026, "0"), "Invalid Group");
     EXPECT_EQ(d.CaptionAfterOk(1026, "16"), "Invalid Port/Address");
     EXPECT_EQ(d.CaptionAfterOk(1005, "16"), "Invalid Address");
     EXPECT_EQ(d.CaptionAfterOk(1005, "2"), "");
     EXPECT_FALSE(d.dlg.isVisible());
+}
+
+TEST(StationPropertiesDlg, AGroupLeftBehindByAPagingTypeDoesNotBlockOk) {
+    Dialog d(false, 2); // 4 Button Break-Out
+    d.Edit(1026).setText("17");
+    d.Control<QRadioButton>("radio1001").click();
+    EXPECT_FALSE(d.Shown("edit1026"));
+    EXPECT_EQ(d.CaptionAfterOk(1005, "1"), "");
 }
 
 TEST(StationPropertiesDlg, OkRefusesAStationTheControllerHasNoRoomFor) {

@@ -1,8 +1,10 @@
 // The per-user ports folder and the discovery of the machine's serial devices.
 
+#include "platform/file_lock.h"
 #include "platform/serial_device_discovery.h"
 #include "platform/serial_device_posix.h"
 #include "platform/serial_ports_folder.h"
+#include "tests/serial/manual_clock.h"
 #include "tests/serial/pty_pair.h"
 #include "tests/serial/xdg_scope.h"
 
@@ -10,6 +12,9 @@
 
 #include <cstdlib>
 #include <fstream>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -83,6 +88,20 @@ TEST_F(PortsFolderTest, NumbersStopAtCom9) {
     EXPECT_TRUE(folder.HasLink(9));
     EXPECT_EQ(fs::read_symlink(folder.LinkPath(9)), "/dev/d8");
     EXPECT_FALSE(fs::exists(fs::symlink_status(folder.LinkPath(10))));
+}
+
+TEST_F(PortsFolderTest, LinkingWaitsForAnotherProgramsLockAndLinksNothingUnderIt) {
+    CManualClock clock;
+    const CPortsFolder folder(CPortsFolder::ForUser().Path(), clock);
+    fs::create_directories(folder.Path());
+    const int holder = open((folder.Path() / ".lock").c_str(), O_RDWR | O_CREAT, 0600);
+    ASSERT_EQ(TryLockOpenFile(holder, LockKind::Exclusive), 0);
+    folder.LinkNewDevices({"/dev/x"});
+    EXPECT_FALSE(folder.HasLink(1));
+    EXPECT_GE(clock.GetTickCount(), 2000u) << "waited for the holder before giving up";
+    close(holder);
+    folder.LinkNewDevices({"/dev/x"});
+    EXPECT_EQ(fs::read_symlink(folder.LinkPath(1)), "/dev/x");
 }
 
 TEST_F(PortsFolderTest, DiscoveryKeepsOnlyUartsThenAdaptersByStableName) {

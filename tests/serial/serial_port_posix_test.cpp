@@ -160,6 +160,15 @@ TEST_F(SerialPortPosixTest, EnumerationListsLinksToPresentDevicesOnly) {
     EXPECT_EQ(port.GetPortName(3), "");
 }
 
+TEST_F(SerialPortPosixTest, SystemTerminalsAreNeitherListedNorOpened) {
+    // /dev/ptmx would even open as a terminal: a fresh pseudo-terminal master.
+    for (const char* device : {"/dev/tty", "/dev/ptmx", "/dev/console"}) {
+        ports.Ports().Relink(3, device);
+        EXPECT_EQ(port.Open("COM3", 9600), SERIAL_CREATE_FAILED) << device;
+        EXPECT_EQ(port.EnumeratePorts(), 1) << device;
+    }
+}
+
 TEST_F(SerialPortPosixTest, LinkToSomethingOtherThanATerminalIsNotOpened) {
     std::ofstream(ports.Path() / "plain-file") << "x";
     ports.Ports().Relink(3, ports.Path() / "plain-file");

@@ -1,0 +1,54 @@
+// own
+#include "model/temp_files.h"
+
+// std
+#include <algorithm>
+#include <cctype>
+#include <ctime>
+#include <filesystem>
+#include <unistd.h>
+
+namespace {
+constexpr std::string_view kSuffix = ".tmp";
+constexpr std::size_t kMaxNumberDigits = 6;
+constexpr unsigned kNumberLimit = 1000000;
+constexpr time_t kStaleAfterSeconds = 60 * 60;
+
+bool AllDigits(std::string_view text) {
+    return std::all_of(text.begin(), text.end(),
+                       [](unsigned char c) { return std::isdigit(c) != 0; });
+}
+} // namespace
+
+std::string TempFileName(const std::string& folder, const std::string& name, unsigned number) {
+    return folder + "/." + name + "." + std::to_string(number % kNumberLimit) +
+           std::string(kSuffix);
+}
+
+bool IsTempFileName(std::string_view name) {
+    if (!name.starts_with('.') || !name.ends_with(kSuffix)) return false;
+    name = name.substr(1, name.size() - 1 - kSuffix.size());
+    const auto dot = name.find_last_of('.');
+    if (dot == std::string_view::npos || dot == 0) return false;
+    const std::string_view number = name.substr(dot + 1);
+    return !number.empty() && number.size() <= kMaxNumberDigits && AllDigits(number);
+}
+
+void RemoveStaleTempFiles(CFileLayer& files, const std::string& folder) {
+    struct stat where {};
+    if (files.Stat(folder.c_str(), &where) != 0) return;
+    const uid_t user = geteuid();
+    const bool anyOwner = (where.st_mode & S_ISVTX) == 0 || where.st_uid == user;
+    const time_t staleBefore = std::time(nullptr) - kStaleAfterSeconds;
+
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+        const std::string name = entry.path().filename();
+        if (!IsTempFileName(name)) continue;
+        const std::string path = folder + "/" + name;
+        struct stat info {};
+        if (files.Lstat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) continue;
+        if (info.st_mtim.tv_sec < staleBefore && (anyOwner || info.st_uid == user))
+            files.Unlink(path.c_str());
+    }
+}
