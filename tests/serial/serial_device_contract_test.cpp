@@ -154,8 +154,24 @@ TYPED_TEST(SerialDeviceContract, FarEndHangupMakesTheDeviceFail) {
     this->line.FarHangsUp();
     uint32_t waiting = 0;
     EXPECT_FALSE(device->InputQueueCount(waiting));
+    EXPECT_FALSE(device->OutputQueueCount(waiting)) << "a send would wait for it for ever";
     const uint8_t byte = 0x41;
     EXPECT_EQ(device->Write(&byte, 1), -1);
+}
+
+TYPED_TEST(SerialDeviceContract, WrittenBytesNotYetGoneCanBeThrownAway) {
+    auto device = this->line.Open();
+    ASSERT_TRUE(device);
+    ASSERT_TRUE(device->SetLineSettings({19200, 8, false, true}));
+    this->line.FarStopsReading();
+    const Bytes chunk(1024, 0x55);
+    ASSERT_GT(device->Write(chunk.data(), chunk.size()), 0);
+    uint32_t queued = UINT32_MAX;
+    EXPECT_TRUE(device->OutputQueueCount(queued));
+    EXPECT_LE(queued, chunk.size());
+    EXPECT_TRUE(device->DiscardOutput());
+    EXPECT_TRUE(device->OutputQueueCount(queued));
+    EXPECT_EQ(queued, 0u);
 }
 
 TYPED_TEST(SerialDeviceContract, OpenDeviceIsHeldExclusivelyUntilClosed) {
