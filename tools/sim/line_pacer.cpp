@@ -24,6 +24,10 @@ void CLinePacer::Took(size_t count, uint64_t nowUs) {
     m_freeAtUs = std::max(m_freeAtUs, idleFloor) + count * m_byteUs;
 }
 
+void CLinePacer::Idle(uint64_t nowUs) {
+    m_freeAtUs = std::max(m_freeAtUs, nowUs);
+}
+
 uint64_t CLinePacer::UsUntilNext(uint64_t nowUs) const {
     if (Allowance(nowUs) > 0) return 0;
     return m_freeAtUs + m_byteUs - nowUs;

@@ -1,7 +1,8 @@
 #pragma once
 // One direction of a serial line at its rate: how many bytes may have crossed it by a given
-// moment. A line that was idle lends no more than a short burst, so bytes never pass faster than
-// the rate for long, while a simulator that was kept waiting by a busy machine still catches up.
+// moment. Bytes never pass faster than the rate for long: time the line spent idle lends nothing,
+// while a simulator that a busy machine kept waiting with bytes on the line catches up with what
+// a UART would have received meanwhile, up to half a second of it.
 
 // std
 #include <cstddef>
@@ -9,8 +10,8 @@
 
 class CLinePacer {
 public:
-    // An idle line lends at most this long a time's worth of bytes, and at least kBurst.
-    static constexpr uint64_t kBurstUs = 20000;
+    // The most time's worth of bytes a busy line lends, and at least kBurst bytes.
+    static constexpr uint64_t kBurstUs = 500000;
     static constexpr size_t kBurst = 16;
 
     // At `baud`, 11 bits a byte; instant lets everything through at once.
@@ -20,6 +21,8 @@ public:
     size_t Allowance(uint64_t nowUs) const;
     // Counts `count` bytes as having crossed now.
     void Took(size_t count, uint64_t nowUs);
+    // Nothing was waiting to cross now: the time until now lends nothing.
+    void Idle(uint64_t nowUs);
     // Microseconds until one more byte may cross (0 when one may now).
     uint64_t UsUntilNext(uint64_t nowUs) const;
 

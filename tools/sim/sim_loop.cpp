@@ -25,12 +25,21 @@ CSimLoop::CSimLoop(const SimOptions& options, CPtyLine& line, std::ostream& log)
 
 int CSimLoop::Run() {
     std::vector<uint8_t> bytes;
+    m_in.Idle(NowUs());
+    m_out.Idle(NowUs());
     for (;;) {
         uint64_t now = NowUs();
         if (m_options.bNoise && m_outgoing.size() < kNoiseLow) Queue(GarbageLine(), now);
         bytes.clear();
         const size_t most = std::min(m_in.Allowance(now), kUnpacedRead);
-        const CPtyLine::Event event = m_line.Take(bytes, most, PollWaitMs(now));
+        CPtyLine::Event event = m_line.Take(bytes, most, most > 0 ? 0 : PollWaitMs(now, false));
+        if (event == CPtyLine::Event::Data && bytes.empty() && most > 0) {
+            // Nothing on the line: its quiet time lends nothing, and the next byte is taken as
+            // it arrives.
+            m_in.Idle(NowUs());
+            event = m_line.Take(bytes, 1, PollWaitMs(NowUs(), true));
+            m_in.Idle(NowUs());
+        }
         if (event == CPtyLine::Event::Stopped) return Status();
         if (event == CPtyLine::Event::Failed) return 1;
         if (event == CPtyLine::Event::Closed) {
@@ -38,6 +47,7 @@ int CSimLoop::Run() {
             if (!m_options.bServe) return Status();
             m_sim.NewConversation();
             m_outgoing.clear();
+            m_in.Idle(NowUs());
             if (!m_line.AwaitReopen()) return Status();
             continue;
         }
@@ -84,7 +94,10 @@ void CSimLoop::SendDue(uint64_t nowUs) {
         if (out.dueUs > nowUs || due.size() == allowed) break;
         due.push_back(out.byte);
     }
-    if (due.empty()) return;
+    if (due.empty()) {
+        if (m_outgoing.empty() || m_outgoing.front().dueUs > nowUs) m_out.Idle(nowUs);
+        return;
+    }
     // A failed write is left for the next look at the line, which tells a hang-up.
     const long sent = m_line.Put(due.data(), due.size());
     if (sent <= 0) return;
@@ -92,9 +105,9 @@ void CSimLoop::SendDue(uint64_t nowUs) {
     m_out.Took(static_cast<size_t>(sent), nowUs);
 }
 
-int CSimLoop::PollWaitMs(uint64_t nowUs) const {
-    // Without a byte due and with room to take, only the editor's next byte is awaited.
-    uint64_t waitUs = m_in.Allowance(nowUs) > 0 ? UINT64_MAX : m_in.UsUntilNext(nowUs);
+int CSimLoop::PollWaitMs(uint64_t nowUs, bool inputIdle) const {
+    // On a quiet line only the editor's next byte, or the next byte due out, is awaited.
+    uint64_t waitUs = inputIdle ? UINT64_MAX : m_in.UsUntilNext(nowUs);
     if (!m_outgoing.empty()) {
         const uint64_t dueUs = std::max(m_outgoing.front().dueUs, nowUs + m_out.UsUntilNext(nowUs));
         waitUs = std::min(waitUs, dueUs - nowUs);

@@ -34,7 +34,7 @@ private:
     bool Take(const std::vector<uint8_t>& bytes, uint64_t nowUs);
     void Queue(const std::vector<uint8_t>& bytes, uint64_t firstDueUs);
     void SendDue(uint64_t nowUs);
-    int PollWaitMs(uint64_t nowUs) const;
+    int PollWaitMs(uint64_t nowUs, bool inputIdle) const;
 
     const SimOptions& m_options;
     CPtyLine& m_line;
