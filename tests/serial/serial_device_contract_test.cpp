@@ -137,8 +137,9 @@ TYPED_TEST(SerialDeviceContract, FullLineRefusesWritesWithoutBlockingUntilDraine
     long written = 1;
     for (int i = 0; i < 1024 && written > 0; ++i)
         written = device->Write(chunk.data(), chunk.size());
+    // Seen full once is all a pseudo-terminal promises: it frees room in chunks on its own
+    // schedule, so a second look may already find some.
     ASSERT_EQ(written, 0) << "the line never filled";
-    EXPECT_EQ(device->Write(chunk.data(), 1), 0);
     this->line.FarDrains();
     const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(2);
     while (written == 0 && std::chrono::steady_clock::now() < end) {
