@@ -20,12 +20,12 @@ endfunction()
 
 # A GoogleTest executable registered with CTest. Widget tests pass QT: they run headless.
 function(corv_gtest name)
-  cmake_parse_arguments(ARG "QT" "" "SOURCES;LINK" ${ARGN})
+  cmake_parse_arguments(ARG "QT" "" "SOURCES;LINK;LABELS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LINK} GTest::gtest GTest::gtest_main)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
   corv_warnings(${name})
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" LABELS "${ARG_LABELS}")
 endfunction()
 include(GoogleTest)

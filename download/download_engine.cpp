@@ -1,6 +1,7 @@
 // own
 #include "download/download_engine.h"
 #include "platform/format_text.h"
+#include "serial/line_time.h"
 #include "serial/serial_transport.h"
 
 // std
@@ -22,6 +23,9 @@ constexpr const char* kDeniedText = "Download Request denied by PA Controller.  
 constexpr const char* kFailedText = "PA Controller Reports Download Failed.  Download Aborted...";
 constexpr const char* kSuccessText = "Download Successful";
 constexpr const char* kCloseText = "Close";
+
+// The bar moves at least five times a second, without flooding a terminal.
+constexpr uint32_t kProgressIntervalMs = 200;
 
 constexpr uint8_t kAccepted = 0xAA;
 constexpr uint8_t kRefused = 0x55;
@@ -140,8 +144,18 @@ private:
         m_progress.SetStatus(exchange.status);
         std::vector<uint8_t> message{exchange.type};
         if (step == kDownload) message.insert(message.end(), m_image.begin(), m_image.end());
-        if (!m_transport->SendFrame(message))
+        SendWatch watch;
+        watch.goOn = [this] { return m_progress.PumpMessages(); };
+        if (step == kDownload)
+            watch.onProgress = [this](size_t sent, size_t total) { ShowSent(sent, total); };
+        switch (m_transport->SendFrame(message, m_settings.m_nTimeoutMs, watch)) {
+        case SendResult::Sent:
+            break;
+        case SendResult::Cancelled:
+            return false;
+        case SendResult::Failed:
             return Fail(step, "Hardware error transmitting message.  Aborting download...");
+        }
 
         int result = READ_TYPE_TIMEOUT;
         text = m_transport->ReadResponse([this] { return m_progress.PumpMessages(); },
@@ -163,6 +177,18 @@ private:
         }
     }
 
+    // The frame's line bytes stand for the image bytes in proportion; escapes make the two differ.
+    void ShowSent(size_t sent, size_t total) {
+        const uint32_t now = m_platform.pClock->GetTickCount();
+        if (sent < total && m_bProgressTimed && now - m_lastProgressTick < kProgressIntervalMs)
+            return;
+        m_bProgressTimed = true;
+        m_lastProgressTick = now;
+        const uint32_t msLeft = LineTimeMs(total - sent, static_cast<uint32_t>(m_settings.m_nBaud));
+        m_progress.SetProgress({m_image.size() * sent / std::max<size_t>(total, 1), m_image.size(),
+                                (msLeft + 999) / 1000});
+    }
+
     bool Fail(int step, const std::string& what) {
         return Fail("Serial Message '" + std::string(kExchanges[step].name) + "': " + what);
     }
@@ -176,6 +202,8 @@ private:
     // Safe to run more than once.
     void CleanUp() {
         if (m_transport) {
+            // What a cancel or a failure left queued would hold up the close while it drains.
+            if (m_outcome != DownloadOutcome::Succeeded) m_transport->DiscardOutput();
             m_transport->Close();
             m_transport.reset();
         }
@@ -192,6 +220,8 @@ private:
     std::span<const uint8_t> m_image;
     std::unique_ptr<CSerialTransport> m_transport;
     bool m_bProgressShown = false;
+    bool m_bProgressTimed = false;
+    uint32_t m_lastProgressTick = 0;
     DownloadOutcome m_outcome = DownloadOutcome::Cancelled;
 };
 

@@ -37,6 +37,12 @@ public:
     virtual bool SetLineSettings(const SerialLineSettings& settings) = 0;
     // The number of received bytes waiting to be read; false when it cannot be read.
     virtual bool InputQueueCount(uint32_t& count) = 0;
+    // The number of written bytes that have not yet left the line; false when it cannot be read.
+    // A pseudo-terminal always reports 0.
+    virtual bool OutputQueueCount(uint32_t& count) = 0;
+    // Throws away the written bytes that have not left yet, so that closing need not wait for
+    // them; false when the driver refuses.
+    virtual bool DiscardOutput() = 0;
     // Reads up to size waiting bytes: the number read, or -1 on failure.
     virtual long Read(uint8_t* buffer, size_t size) = 0;
     // Writes as much as fits: the number written (0 when there is no room), or -1 on failure.

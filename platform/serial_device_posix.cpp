@@ -11,6 +11,7 @@
 #include <sys/file.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
+#include <termios.h>
 #include <unistd.h>
 
 namespace {
@@ -73,6 +74,17 @@ bool CPosixSerialDevice::InputQueueCount(uint32_t& count) {
     if (ioctl(m_fd, FIONREAD, &waiting) != 0 || waiting < 0) return false;
     count = static_cast<uint32_t>(waiting);
     return true;
+}
+
+bool CPosixSerialDevice::OutputQueueCount(uint32_t& count) {
+    int queued = 0;
+    if (ioctl(m_fd, TIOCOUTQ, &queued) != 0 || queued < 0) return false;
+    count = static_cast<uint32_t>(queued);
+    return true;
+}
+
+bool CPosixSerialDevice::DiscardOutput() {
+    return tcflush(m_fd, TCOFLUSH) == 0;
 }
 
 long CPosixSerialDevice::Read(uint8_t* buffer, size_t size) {

@@ -26,6 +26,8 @@ public:
     bool GetLineSettings(SerialLineSettings& settings) override;
     bool SetLineSettings(const SerialLineSettings& settings) override;
     bool InputQueueCount(uint32_t& count) override;
+    bool OutputQueueCount(uint32_t& count) override;
+    bool DiscardOutput() override;
     long Read(uint8_t* buffer, size_t size) override;
     long Write(const uint8_t* data, size_t size) override;
     bool Close() override;

@@ -2,6 +2,7 @@
 // The line speeds a port can be opened at, by index.
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 
 inline constexpr std::array<uint32_t, 13> kBaudTable{110,   300,   600,   1200,  2400,  4800,  9600,

@@ -79,6 +79,26 @@ int CSerialPort::WriteByte(uint8_t byte) {
     }
 }
 
+int CSerialPort::WriteSome(std::span<const uint8_t> bytes, size_t& written) {
+    written = 0;
+    if (!m_pDevice) return SERIAL_NOT_OPEN;
+    if (bytes.empty()) return SERIAL_OK;
+    const long count = m_pDevice->Write(bytes.data(), bytes.size());
+    if (count < 0) return SERIAL_WRITE_FAILED;
+    written = static_cast<size_t>(count);
+    return SERIAL_OK;
+}
+
+int CSerialPort::OutputQueueCount(uint32_t& count) {
+    if (!m_pDevice) return SERIAL_NOT_OPEN;
+    return m_pDevice->OutputQueueCount(count) ? SERIAL_OK : SERIAL_STATUS_FAILED;
+}
+
+int CSerialPort::DiscardOutput() {
+    if (!m_pDevice) return SERIAL_NOT_OPEN;
+    return m_pDevice->DiscardOutput() ? SERIAL_OK : SERIAL_STATUS_FAILED;
+}
+
 int CSerialPort::PollByte(uint8_t& byte) {
     uint32_t waiting = 0;
     // Without a count nothing can be known about the queue; waiting on would only hide the fault.

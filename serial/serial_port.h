@@ -12,6 +12,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -67,10 +68,19 @@ public:
     // SERIAL_NOT_OPEN_CLOSE.
     int Close();
     bool IsOpen() const { return m_pDevice != nullptr; }
+    // The rate the port was opened at; 0 while closed.
+    uint32_t Baud() const { return m_pDevice ? m_settings.nBaudRate : 0; }
 
     // Succeeds only once the byte is written; waits for room up to kWriteTimeoutMs, then
     // SERIAL_WRITE_FAILED.
     int WriteByte(uint8_t byte);
+    // Writes as many of the bytes as there is room for now, without waiting: SERIAL_OK with the
+    // count in `written` (possibly 0), or SERIAL_WRITE_FAILED.
+    int WriteSome(std::span<const uint8_t> bytes, size_t& written);
+    // The written bytes that have not left the line yet: SERIAL_OK or SERIAL_STATUS_FAILED.
+    int OutputQueueCount(uint32_t& count);
+    // Throws away what has not left the line, so that closing never waits for it.
+    int DiscardOutput();
     // Takes one waiting byte, or waits up to timeoutMs for one, looking every 3 ms:
     // SERIAL_TIMEOUT when none came; with a time-out of 0 it looks once (SERIAL_NO_DATA).
     int ReadByte(uint8_t& byte, uint16_t timeoutMs);

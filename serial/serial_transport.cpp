@@ -1,5 +1,8 @@
 #include "serial/serial_transport.h"
 
+// own
+#include "serial/line_time.h"
+
 // std
 #include <algorithm>
 
@@ -16,7 +19,8 @@ bool IsData(int value) {
 
 } // namespace
 
-CSerialTransport::CSerialTransport(const SerialPlatform& platform) : m_port(platform) {}
+CSerialTransport::CSerialTransport(const SerialPlatform& platform)
+    : m_clock(*platform.pClock), m_port(platform) {}
 
 CSerialTransport::~CSerialTransport() {
     Close();
@@ -47,42 +51,97 @@ bool CSerialTransport::WriteEscaped(uint8_t byte) {
     return std::all_of(line.begin(), line.end(), [this](uint8_t b) { return WriteRaw(b); });
 }
 
-bool CSerialTransport::SendFrame(std::span<const uint8_t> message) {
-    if (!m_bOpen) return false;
-    // A frame whose start byte is lost would be read as the tail of whatever came before.
-    if (!WriteRaw(kFrameStart)) return false;
-    for (uint8_t byte : m_prefix)
-        if (!WriteEscaped(byte)) return false;
-    for (uint8_t byte : message)
-        if (!WriteEscaped(byte)) return false;
-    return true;
+SendResult CSerialTransport::SendFrame(std::span<const uint8_t> message, int timeoutMs,
+                                       const SendWatch& watch) {
+    if (!m_bOpen) return SendResult::Failed;
+    const std::vector<uint8_t> line = EncodeFrame(m_prefix, message);
+    const uint32_t baud = m_port.Baud();
+    const uint32_t start = m_clock.GetTickCount();
+    const uint32_t lineTime = LineTimeMs(line.size(), baud);
+    const auto stallMs = static_cast<uint32_t>(std::max(timeoutMs, 1));
+    size_t written = 0;
+    uint32_t lastQueued = UINT32_MAX;
+    uint32_t lastMove = start;
+    for (;;) {
+        size_t taken = 0;
+        if (m_port.WriteSome(std::span(line).subspan(written), taken) != SERIAL_OK)
+            return SendResult::Failed;
+        written += taken;
+        uint32_t queued = 0;
+        if (m_port.OutputQueueCount(queued) != SERIAL_OK) return SendResult::Failed;
+        const uint32_t now = m_clock.GetTickCount();
+        const bool allTaken = written == line.size();
+        if (watch.onProgress) {
+            const size_t gone = written - std::min<size_t>(queued, written);
+            watch.onProgress(std::min<uint64_t>(gone, LineBytesIn(now - start, baud)), line.size());
+        }
+        if (allTaken && queued == 0 && now - start >= lineTime) return SendResult::Sent;
+        // Only a line that holds bytes back can stall; waiting out the line time is no stall.
+        if (taken > 0 || queued < lastQueued || (allTaken && queued == 0)) lastMove = now;
+        lastQueued = queued;
+        // A device that reports no queue (a pseudo-terminal) makes room in chunks: it stalls only
+        // once even the line time of what it took is a time-out past.
+        const bool queueSeen = queued > 0;
+        if (now - lastMove >= stallMs &&
+            (queueSeen || now - start >= LineTimeMs(written, baud) + stallMs))
+            return SendResult::Failed;
+        if (watch.goOn && !watch.goOn()) return SendResult::Cancelled;
+        m_clock.Sleep(CSerialPort::kPollIntervalMs);
+    }
 }
 
-int CSerialTransport::ReadByte(int timeoutMs) {
+void CSerialTransport::DiscardOutput() {
+    m_port.DiscardOutput();
+}
+
+bool CSerialTransport::OverBound(const ReadWait& wait, uint32_t now) {
+    return wait.boundMs && now - wait.startTick >= *wait.boundMs;
+}
+
+int CSerialTransport::AwaitLineByte(const ReadWait& wait, uint8_t& lineByte) {
+    const uint32_t start = m_clock.GetTickCount();
+    for (;;) {
+        const int status = m_port.ReadByte(lineByte, 0);
+        if (status == SERIAL_OK) return SERIAL_OK;
+        if (status != SERIAL_NO_DATA) return READ_HARDWARE_ERROR;
+        if (wait.pGoOn && *wait.pGoOn && !(*wait.pGoOn)()) return READ_CANCELLED;
+        const uint32_t now = m_clock.GetTickCount();
+        if (now - start >= wait.timeoutMs || OverBound(wait, now)) return READ_TIMEOUT;
+        m_clock.Sleep(CSerialPort::kPollIntervalMs);
+    }
+}
+
+int CSerialTransport::DecodeByte(const ReadWait& wait) {
     if (!m_bOpen) return READ_HARDWARE_ERROR;
-    // The port counts 16-bit milliseconds; 0 would mean "look once" instead of "wait".
-    const auto timeout = static_cast<uint16_t>(std::clamp(timeoutMs, 1, 0xFFFF));
     CEscapeDecoder decoder;
     for (;;) {
         uint8_t lineByte = 0;
-        const int status = m_port.ReadByte(lineByte, timeout);
-        if (status == SERIAL_TIMEOUT) return READ_TIMEOUT;
-        if (status != SERIAL_OK) return READ_HARDWARE_ERROR;
+        const int status = AwaitLineByte(wait, lineByte);
+        if (status != SERIAL_OK) return status;
         int decoded = 0;
         if (decoder.Feed(lineByte, decoded)) return decoded;
     }
 }
 
-int CSerialTransport::ReadFrameBody(int timeoutMs, std::string& text) {
-    int value = ReadByte(timeoutMs);
+int CSerialTransport::ReadByte(int timeoutMs) {
+    // The port counts 16-bit milliseconds; 0 would mean "look once" instead of "wait".
+    ReadWait wait;
+    wait.timeoutMs = static_cast<uint16_t>(std::clamp(timeoutMs, 1, 0xFFFF));
+    return DecodeByte(wait);
+}
+
+int CSerialTransport::ReadFrameBody(const ReadWait& wait, std::string& text) {
+    int value = DecodeByte(wait);
     if (!IsData(value)) return value;
     if (value != 0) return kFrameResync;
-    value = ReadByte(timeoutMs);
+    value = DecodeByte(wait);
     if (!IsData(value)) return value;
     if (value != 0) return READ_BAD_FRAME;
 
-    const int type = ReadByte(timeoutMs);
-    if (type == READ_TIMEOUT) return READ_TYPE_TIMEOUT;
+    const int type = DecodeByte(wait);
+    // The bound of the whole read is a time-out of the response, not a missing type.
+    if (type == READ_TIMEOUT)
+        return OverBound(wait, m_clock.GetTickCount()) ? READ_TIMEOUT : READ_TYPE_TIMEOUT;
     if (!IsData(type)) return type;
     if (type < 1 || type > 3) return READ_BAD_FRAME;
 
@@ -90,7 +149,7 @@ int CSerialTransport::ReadFrameBody(int timeoutMs, std::string& text) {
     const int heading = type == 1 ? 3 : 1;
     std::string body;
     for (int i = 0; i < heading; ++i) {
-        value = ReadByte(timeoutMs);
+        value = DecodeByte(wait);
         if (!IsData(value)) return value;
         body.push_back(static_cast<char>(value));
     }
@@ -98,7 +157,7 @@ int CSerialTransport::ReadFrameBody(int timeoutMs, std::string& text) {
         const auto count = static_cast<uint8_t>(body.back());
         body.pop_back();
         for (int i = 0; i < count; ++i) {
-            value = ReadByte(timeoutMs);
+            value = DecodeByte(wait);
             if (!IsData(value)) return value;
             body.push_back(static_cast<char>(value));
         }
@@ -109,6 +168,11 @@ int CSerialTransport::ReadFrameBody(int timeoutMs, std::string& text) {
 
 std::string CSerialTransport::ReadResponse(const std::function<bool()>& goOn, int timeoutMs,
                                            int& result) {
+    ReadWait wait;
+    wait.pGoOn = &goOn;
+    wait.timeoutMs = static_cast<uint16_t>(std::clamp(timeoutMs, 1, 0xFFFF));
+    wait.startTick = m_clock.GetTickCount();
+    wait.boundMs = wait.timeoutMs + 2 * LineTimeMs(kLongestResponseLineBytes, m_port.Baud());
     bool startInHand = false;
     for (;;) {
         if (goOn && !goOn()) {
@@ -116,8 +180,8 @@ std::string CSerialTransport::ReadResponse(const std::function<bool()>& goOn, in
             return {};
         }
         if (!startInHand) {
-            const int value = ReadByte(timeoutMs);
-            if (value == READ_TIMEOUT || value == READ_HARDWARE_ERROR) {
+            const int value = DecodeByte(wait);
+            if (value == READ_TIMEOUT || value == READ_HARDWARE_ERROR || value == READ_CANCELLED) {
                 result = value;
                 return {};
             }
@@ -125,7 +189,7 @@ std::string CSerialTransport::ReadResponse(const std::function<bool()>& goOn, in
             if (value != kDecodedStart) continue;
         }
         std::string text;
-        const int outcome = ReadFrameBody(timeoutMs, text);
+        const int outcome = ReadFrameBody(wait, text);
         startInHand = outcome == kFrameRestart;
         if (outcome == kFrameRestart || outcome == kFrameResync) continue;
         result = outcome;

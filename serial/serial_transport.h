@@ -10,6 +10,7 @@
 // std
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -26,6 +27,24 @@ inline constexpr int READ_BAD_FRAME = kDecodedBadEscape; // a frame no response 
 
 inline constexpr const char* kOpenFailedText = "Opening serial port: The port is not open";
 
+// The most line bytes a legal response can take: a start byte, the two zero bytes and the type,
+// then a version body of two bytes, a count and 255 text bytes, every body byte escaped.
+inline constexpr uint32_t kLongestResponseLineBytes = 1 + 3 + 2 * (3 + 255);
+
+enum class SendResult {
+    Sent,      // every byte has left the line
+    Failed,    // the port failed, or the line took nothing for a whole time-out
+    Cancelled, // the watch's goOn said stop
+};
+
+// What a send may do while it waits for the line.
+struct SendWatch {
+    // Asked at every pause, every few milliseconds; false cancels the send.
+    std::function<bool()> goOn;
+    // Told, at every pause, how many line bytes of the frame have left of how many.
+    std::function<void(size_t sent, size_t total)> onProgress;
+};
+
 class CSerialTransport {
 public:
     // Creates the port on the platform, which must outlive the transport.
@@ -41,9 +60,15 @@ public:
     // The prefix of every later frame; kept across Close.
     void SetFrameAddress(uint32_t address);
 
-    // Sends the start byte, the address prefix and the message; false at the first byte that
-    // could not be written, or at once when the transport is not open.
-    bool SendFrame(std::span<const uint8_t> message);
+    // Sends the start byte, the address prefix and the message, and returns once the frame has
+    // left the line: no sooner than its bytes take at the port's rate, counted from the first
+    // byte written, and not before the device's output queue is empty. Failed at once when the
+    // transport is not open or the port fails, and when neither a byte was taken nor the queue
+    // shrank for timeoutMs.
+    SendResult SendFrame(std::span<const uint8_t> message, int timeoutMs = 3000,
+                         const SendWatch& watch = {});
+    // Throws away what has not left the line yet, so that closing does not wait for it.
+    void DiscardOutput();
     // Sends one data byte escaped; false as soon as a line byte could not be written.
     bool WriteEscaped(uint8_t byte);
 
@@ -52,17 +77,32 @@ public:
     // READ_BAD_FRAME, or READ_HARDWARE_ERROR when the port fails or the transport is closed.
     int ReadByte(int timeoutMs);
 
-    // Reads one response frame. goOn is asked before each byte while a start byte is awaited;
-    // false from it ends the read with READ_CANCELLED. Always sets result; the text (which may
+    // Reads one response frame. goOn is asked before each byte while a start byte is awaited and
+    // at every pause while any byte is awaited; false from it ends the read with READ_CANCELLED.
+    // Besides the time-out per byte, the whole response must be in within timeoutMs plus twice
+    // the line time of the longest legal response; past that the read ends with READ_TIMEOUT,
+    // so a line that chatters or dribbles cannot hold it for ever. Always sets result; the text (which may
     // hold zero bytes) is non-empty only with READ_COMPLETE: for type 1 the two version bytes
     // and the counted text, for types 2 and 3 the one code byte.
     std::string ReadResponse(const std::function<bool()>& goOn, int timeoutMs, int& result);
 
 private:
+    // How one read waits for each line byte.
+    struct ReadWait {
+        const std::function<bool()>* pGoOn = nullptr;
+        uint16_t timeoutMs = 1;
+        uint32_t startTick = 0;
+        std::optional<uint32_t> boundMs; // for the whole read, from startTick
+    };
+
     bool WriteRaw(uint8_t byte);
-    int ReadFrameBody(int timeoutMs, std::string& text);
+    static bool OverBound(const ReadWait& wait, uint32_t now);
+    int AwaitLineByte(const ReadWait& wait, uint8_t& lineByte);
+    int DecodeByte(const ReadWait& wait);
+    int ReadFrameBody(const ReadWait& wait, std::string& text);
 
     bool m_bOpen = false;
+    CClock& m_clock;
     CSerialPort m_port;
     std::vector<uint8_t> m_prefix;
 };

@@ -15,6 +15,10 @@ void CDownloadProgress::SetStatus(const std::string& text) {
     if (m_pDlg) m_pDlg->SetStatus(text);
 }
 
+void CDownloadProgress::SetProgress(const DownloadProgress& progress) {
+    if (m_pDlg) m_pDlg->SetProgress(progress);
+}
+
 bool CDownloadProgress::PumpMessages() {
     QCoreApplication::processEvents();
     if (m_pDlg && !m_pDlg->m_bCancelled) return true;

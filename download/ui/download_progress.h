@@ -17,6 +17,7 @@ class CDownloadProgress : public CDownloadUi {
 public:
     void ShowProgress() override;
     void SetStatus(const std::string& text) override;
+    void SetProgress(const DownloadProgress& progress) override;
     bool PumpMessages() override;
     void SetCancelButtonText(const std::string& text) override;
     void WaitForClose() override;

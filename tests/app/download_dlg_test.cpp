@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
@@ -73,6 +74,37 @@ TEST_F(DownloadDlgTest, EscapeAndTheCloseBoxOnlyCancelAndThePumpThenEndsIt) {
     progress.SetStatus("Downloading");
     EXPECT_FALSE(progress.PumpMessages());
     progress.WaitForClose();
+    progress.CloseProgress();
+}
+
+TEST_F(DownloadDlgTest, CancelShowsAtOnceThatItWasTakenButCloseDoesNot) {
+    CDownloadProgress progress;
+    progress.ShowProgress();
+    CDownloadDlg& dialog = *progress.Dialog();
+    dialog.CancelButton().click();
+    EXPECT_EQ(dialog.StatusText().text(), "Cancelling...");
+    EXPECT_FALSE(dialog.CancelButton().isEnabled());
+    EXPECT_EQ(dialog.m_bCancelled, 1);
+    progress.CloseProgress();
+
+    progress.ShowProgress();
+    progress.SetStatus("Download Successful");
+    progress.SetCancelButtonText("Close");
+    progress.Dialog()->CancelButton().click();
+    EXPECT_EQ(progress.Dialog()->StatusText().text(), "Download Successful");
+    EXPECT_FALSE(progress.PumpMessages());
+}
+
+TEST_F(DownloadDlgTest, BarAppearsWithTheImageAndTellsWhatIsDoneAndLeft) {
+    CDownloadProgress progress;
+    progress.ShowProgress();
+    CDownloadDlg& dialog = *progress.Dialog();
+    EXPECT_FALSE(dialog.ProgressBar().isVisible());
+    progress.SetProgress({12345, 32301, 11});
+    EXPECT_TRUE(dialog.ProgressBar().isVisible());
+    EXPECT_EQ(dialog.ProgressBar().maximum(), 32301);
+    EXPECT_EQ(dialog.ProgressBar().value(), 12345);
+    EXPECT_EQ(dialog.ProgressLabel().text(), "12.3 of 32.3 KB, 11 s left");
     progress.CloseProgress();
 }
 

@@ -34,6 +34,7 @@ protected:
         BuildControllerImage(doc, expected, Here("expected.dat"));
         CSettingsKey key;
         key.WriteString("Timeout mS", "200");
+        key.WriteString("Baud", "115200");
     }
 
     std::string Here(const std::string& name) const { return (xdg.Path() / name).string(); }
@@ -41,8 +42,9 @@ protected:
     // Runs the tool in the temporary folder with standard input from /dev/null.
     CliRun Cli(const std::string& args) { return RunProgram(CORV_CLI, args, xdg.Path()); }
 
+    // The simulator at the stored rate, storing at once, so that the short time-out is enough.
     void StartSim(std::vector<std::string> args) {
-        args.insert(args.begin(), {"--port", "COM4"});
+        args.insert(args.begin(), {"--port", "COM4", "--baud", "115200", "--store-ms", "0"});
         sim = std::make_unique<CSimProcess>(args, xdg.Path() / "sim-errors.txt");
         ASSERT_EQ(sim->ReadyLine(), "ready COM4");
     }
@@ -109,6 +111,7 @@ TEST_F(DownloadCliTest, SuccessPrintsEveryStatusAndDeliversTheImage) {
     EXPECT_EQ(run.exit, 0) << run.err;
     EXPECT_EQ(run.out, "Initiating Communications with PA Controller\nGetting Version\nSim\n"
                        "Requesting Download\nDownloading\nDownload Successful\n");
+    EXPECT_EQ(run.err, "") << "--yes answers the question without printing it";
     EXPECT_EQ(Slurp(Here("received.dat")), ExpectedImage());
     EXPECT_EQ(Slurp(Here("CORVANTN.DAT")), ExpectedImage());
 }

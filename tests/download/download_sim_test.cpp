@@ -46,11 +46,13 @@ protected:
         doc.m_pStations[0]->m_Buttons[0].m_pZones = {CZone(0), CZone(1)};
         settings.m_szPort = "COM4";
         settings.m_nTimeoutMs = 200;
+        settings.m_nBaud = 115200;
     }
 
-    // Starts the simulator as COM4 with these options and waits until it is ready.
+    // Starts the simulator as COM4 with these options and waits until it is ready. It runs at the
+    // fastest rate and stores at once, so that the short time-out is enough.
     void StartSim(std::vector<std::string> args) {
-        args.insert(args.begin(), {"--port", "COM4"});
+        args.insert(args.begin(), {"--port", "COM4", "--baud", "115200", "--store-ms", "0"});
         sim = std::make_unique<CSimProcess>(args, xdg.Path() / "sim-errors.txt");
         ASSERT_EQ(sim->ReadyLine(), "ready COM4");
     }
@@ -220,5 +222,24 @@ TEST_F(DownloadSimTest, HangUpInTheImageEndsWithAMessageAndFreesTheName) {
     EXPECT_EQ(Download(), DownloadOutcome::Succeeded);
     EXPECT_EQ(Reported(), Texts{});
 }
+
+// A line that chatters, or a controller that dribbles its answer a byte at a time within the
+// time-out, ends the step with its time-out message once the response's bound has passed
+// (200 ms plus twice the longest response's 50 ms at 115,200 baud), not never.
+class DownloadSimBoundTest : public DownloadSimTest,
+                             public ::testing::WithParamInterface<std::vector<std::string>> {};
+
+TEST_P(DownloadSimBoundTest, EndsGettingVersionWithItsTimeOutMessage) {
+    StartSim(GetParam());
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(Download(), DownloadOutcome::Failed);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
+    EXPECT_EQ(Reported(), Texts{"Serial Message 'Getting Version': Timed out receiving "
+                                "response.  Aborting download..."});
+}
+
+INSTANTIATE_TEST_SUITE_P(Lines, DownloadSimBoundTest,
+                         ::testing::Values(std::vector<std::string>{"--noise"},
+                                           std::vector<std::string>{"--dribble-ms", "100"}));
 
 } // namespace

@@ -17,6 +17,7 @@ public:
         statuses.push_back(kInitialStatus);
     }
     void SetStatus(const std::string& text) override { statuses.push_back(text); }
+    void SetProgress(const DownloadProgress& shown) override { progress.push_back(shown); }
     bool PumpMessages() override {
         ++nPumps;
         return !cancelWhen || !cancelWhen();
@@ -34,6 +35,7 @@ public:
     std::function<void()> onButtonText;
 
     std::vector<std::string> statuses;
+    std::vector<DownloadProgress> progress;
     std::string buttonText = "Cancel";
     int nShown = 0;
     int nPumps = 0;

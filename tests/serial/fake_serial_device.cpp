@@ -21,6 +21,24 @@ uint32_t CFakeSerialLine::Waiting() {
     return static_cast<uint32_t>(m_input.size());
 }
 
+uint32_t CFakeSerialLine::Queued() {
+    const uint32_t now = m_clock.GetTickCount();
+    const uint32_t rate = drainBytesPerSecond.value_or(settings.nBaudRate / 11);
+    if (rate == kNoQueue) m_queued = 0;
+    m_drainCredit += uint64_t(now - m_queueTick) * rate;
+    m_queueTick = now;
+    const uint64_t drained = std::min<uint64_t>(m_drainCredit / 1000, m_queued);
+    m_queued -= static_cast<uint32_t>(drained);
+    m_drainCredit -= drained * 1000;
+    if (m_queued == 0) m_drainCredit = 0;
+    return m_queued;
+}
+
+void CFakeSerialLine::Enqueue(size_t count) {
+    Queued();
+    m_queued += static_cast<uint32_t>(count);
+}
+
 CFakeSerialDevice::~CFakeSerialDevice() {
     if (!m_bClosed) Close();
 }
@@ -45,6 +63,20 @@ bool CFakeSerialDevice::InputQueueCount(uint32_t& count) {
     return true;
 }
 
+bool CFakeSerialDevice::OutputQueueCount(uint32_t& count) {
+    if (m_line.m_bHungUp || m_line.faults.bOutputCount) return false;
+    count = m_line.Queued();
+    return true;
+}
+
+bool CFakeSerialDevice::DiscardOutput() {
+    if (m_line.m_bHungUp) return false;
+    m_line.Queued();
+    m_line.m_queued = 0;
+    ++m_line.nDiscards;
+    return true;
+}
+
 long CFakeSerialDevice::Read(uint8_t* buffer, size_t size) {
     if (m_line.m_bHungUp || m_line.faults.bRead) return -1;
     if (m_line.faults.bShortRead) return 0;
@@ -62,6 +94,7 @@ long CFakeSerialDevice::Write(const uint8_t* data, size_t size) {
     }
     const size_t count = m_line.m_room ? std::min(size, *m_line.m_room) : size;
     if (m_line.m_room) *m_line.m_room -= count;
+    m_line.Enqueue(count);
     for (size_t i = 0; i < count; ++i) {
         m_line.m_written.push_back(data[i]);
         if (m_line.onWritten) m_line.onWritten(data[i]);

@@ -35,6 +35,16 @@ public:
     void LimitRoom(size_t bytes) { m_room = bytes; }
     void RestoreRoomAt(uint32_t tick) { m_roomTick = tick; }
 
+    // The output queue: written bytes leave it at this many bytes a second as the clock moves;
+    // by default at the line's rate (11 bits a byte), kNoQueue as on a pseudo-terminal (always
+    // empty), 0 for a stalled line.
+    static constexpr uint32_t kNoQueue = UINT32_MAX;
+    std::optional<uint32_t> drainBytesPerSecond;
+    // Bytes still queued for the line now; the device reports the same.
+    uint32_t Queued();
+    // How often the queue was thrown away.
+    unsigned nDiscards = 0;
+
     // Called with every byte the port writes, after it is recorded: a far end that answers.
     std::function<void(uint8_t)> onWritten;
 
@@ -43,6 +53,7 @@ public:
         bool bGetState = false;
         bool bSetState = false;
         bool bQueueCount = false;
+        bool bOutputCount = false;
         bool bRead = false;
         bool bShortRead = false; // the queue reports a byte that read then does not deliver
         bool bWrite = false;
@@ -58,6 +69,7 @@ public:
 private:
     friend class CFakeSerialDevice;
     uint32_t Waiting();
+    void Enqueue(size_t count);
 
     CManualClock& m_clock;
     std::multimap<uint32_t, std::vector<uint8_t>> m_scheduled;
@@ -66,6 +78,9 @@ private:
     std::optional<size_t> m_room;
     std::optional<uint32_t> m_roomTick;
     bool m_bHungUp = false;
+    uint32_t m_queued = 0;
+    uint32_t m_queueTick = 0;
+    uint64_t m_drainCredit = 0; // bytes x 1000 ms not yet whole
 };
 
 class CFakeSerialDevice final : public CSerialDevice {
@@ -76,6 +91,8 @@ public:
     bool GetLineSettings(SerialLineSettings& settings) override;
     bool SetLineSettings(const SerialLineSettings& settings) override;
     bool InputQueueCount(uint32_t& count) override;
+    bool OutputQueueCount(uint32_t& count) override;
+    bool DiscardOutput() override;
     long Read(uint8_t* buffer, size_t size) override;
     long Write(const uint8_t* data, size_t size) override;
     bool Close() override;

@@ -39,22 +39,22 @@ protected:
 
 TEST_F(TransportOnPty, VersionRequestWithAddress0IsF1_00_01) {
     transport.SetFrameAddress(0);
-    ASSERT_TRUE(transport.SendFrame(Bytes{0x01}));
+    ASSERT_EQ(transport.SendFrame(Bytes{0x01}), SendResult::Sent);
     EXPECT_EQ(pty.Receive(3), (Bytes{0xF1, 0x00, 0x01}));
 }
 
 TEST_F(TransportOnPty, MessageBytesAreEscapedOnTheLine) {
     transport.SetFrameAddress(0);
-    ASSERT_TRUE(transport.SendFrame(Bytes{0xF1, 0xF0, 0xEF, 0xF2}));
+    ASSERT_EQ(transport.SendFrame(Bytes{0xF1, 0xF0, 0xEF, 0xF2}), SendResult::Sent);
     EXPECT_EQ(pty.Receive(8), (Bytes{0xF1, 0x00, 0xF0, 0x01, 0xF0, 0x00, 0xEF, 0xF2}));
 }
 
 TEST_F(TransportOnPty, LongAddressesTakeTheirMarkedPrefixes) {
     transport.SetFrameAddress(0x1234);
-    ASSERT_TRUE(transport.SendFrame(Bytes{0x01}));
+    ASSERT_EQ(transport.SendFrame(Bytes{0x01}), SendResult::Sent);
     EXPECT_EQ(pty.Receive(5), (Bytes{0xF1, 0xFE, 0x34, 0x12, 0x01}));
     transport.SetFrameAddress(0x10000);
-    ASSERT_TRUE(transport.SendFrame(Bytes{0x01}));
+    ASSERT_EQ(transport.SendFrame(Bytes{0x01}), SendResult::Sent);
     EXPECT_EQ(pty.Receive(7), (Bytes{0xF1, 0xFF, 0x00, 0x00, 0x01, 0x00, 0x01}));
 }
 
@@ -109,7 +109,7 @@ TEST_F(TransportOnPty, CancelWhileWaitingEndsWith1000) {
 TEST_F(TransportOnPty, PortThatFailedToOpenFailsSendsAndReads) {
     CSerialTransport other({&host, &SystemClock()});
     EXPECT_EQ(other.Open("COM7", 19200), kOpenFailedText);
-    EXPECT_FALSE(other.SendFrame(Bytes{0x01}));
+    EXPECT_EQ(other.SendFrame(Bytes{0x01}), SendResult::Failed);
     EXPECT_EQ(other.ReadByte(10), READ_HARDWARE_ERROR);
     int result = 0;
     other.ReadResponse({}, 10, result);
@@ -258,23 +258,23 @@ TEST_F(TransportOnFakeLine, TimeOutOutsideThePortsRangeIsBroughtIntoIt) {
 TEST_F(TransportOnFakeLine, SendStopsAtTheFirstByteThatCannotBeWritten) {
     transport.SetFrameAddress(0);
     line.LimitRoom(3);
-    EXPECT_FALSE(transport.SendFrame(Bytes{0x03, 0xF1, 0x07}));
+    EXPECT_EQ(transport.SendFrame(Bytes{0x03, 0xF1, 0x07}), SendResult::Failed);
     EXPECT_EQ(line.Written(), (Bytes{0xF1, 0x00, 0x03}));
 }
 
 TEST_F(TransportOnFakeLine, StartByteThatCannotBeWrittenFailsTheSend) {
     line.faults.bWrite = true;
-    EXPECT_FALSE(transport.SendFrame(Bytes{0x01}));
+    EXPECT_EQ(transport.SendFrame(Bytes{0x01}), SendResult::Failed);
     line.faults.bWrite = false;
     line.LimitRoom(0);
-    EXPECT_FALSE(transport.SendFrame(Bytes{}));
+    EXPECT_EQ(transport.SendFrame(Bytes{}), SendResult::Failed);
     EXPECT_TRUE(line.Written().empty());
 }
 
 TEST_F(TransportOnFakeLine, ClosedTransportNeitherSendsNorReads) {
     transport.Close();
     EXPECT_FALSE(line.bHeld);
-    EXPECT_FALSE(transport.SendFrame(Bytes{0x01}));
+    EXPECT_EQ(transport.SendFrame(Bytes{0x01}), SendResult::Failed);
     EXPECT_FALSE(transport.WriteEscaped(0x01));
     EXPECT_EQ(transport.ReadByte(100), READ_HARDWARE_ERROR);
     EXPECT_TRUE(line.Written().empty());
@@ -284,7 +284,7 @@ TEST_F(TransportOnFakeLine, AddressSurvivesCloseAndReopen) {
     transport.SetFrameAddress(0x1234);
     transport.Close();
     ASSERT_EQ(transport.Open("COM1", 9600), "");
-    ASSERT_TRUE(transport.SendFrame(Bytes{0x02}));
+    ASSERT_EQ(transport.SendFrame(Bytes{0x02}), SendResult::Sent);
     EXPECT_EQ(line.Written(), (Bytes{0xF1, 0xFE, 0x34, 0x12, 0x02}));
 }
 

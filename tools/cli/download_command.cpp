@@ -1,12 +1,14 @@
 // download FILE.kvx [--port COMn] [--yes]: builds the image and runs the download conversation
-// with the stored settings, printing each status line; exit status 0 only when the controller
-// stored the image.
+// with the stored settings, printing each status line (and on a terminal a bar of the image on its
+// way); exit status 0 only when the controller stored the image, 128 + the signal when SIGINT or
+// SIGTERM cancelled it.
 
 // own
 #include "download/download_config.h"
 #include "platform/cp1252.h"
 #include "platform/program_settings.h"
 #include "tools/cli/commands.h"
+#include "tools/cli/terminal_progress.h"
 
 // std
 #include <csignal>
@@ -16,47 +18,35 @@
 
 namespace {
 
-volatile std::sig_atomic_t g_interrupted = 0;
+// The stop signal taken, or 0.
+volatile std::sig_atomic_t g_stopSignal = 0;
 
-void OnInterrupt(int) {
-    g_interrupted = 1;
+void OnStopSignal(int signal) {
+    g_stopSignal = signal;
 }
 
-// Ctrl-C cancels the download as the Cancel button does; the port is closed on the way out.
-class CInterruptScope {
+// Ctrl-C and SIGTERM cancel the download as the Cancel button does; the port is closed on the way
+// out and the exit status says which signal it was.
+class CStopSignalScope {
 public:
-    CInterruptScope() {
-        g_interrupted = 0;
+    CStopSignalScope() {
+        g_stopSignal = 0;
         struct sigaction action {};
-        action.sa_handler = OnInterrupt;
+        action.sa_handler = OnStopSignal;
         sigemptyset(&action.sa_mask);
-        sigaction(SIGINT, &action, &m_previous);
+        sigaction(SIGINT, &action, &m_previousInt);
+        sigaction(SIGTERM, &action, &m_previousTerm);
     }
-    ~CInterruptScope() { sigaction(SIGINT, &m_previous, nullptr); }
-    CInterruptScope(const CInterruptScope&) = delete;
-    CInterruptScope& operator=(const CInterruptScope&) = delete;
+    ~CStopSignalScope() {
+        sigaction(SIGINT, &m_previousInt, nullptr);
+        sigaction(SIGTERM, &m_previousTerm, nullptr);
+    }
+    CStopSignalScope(const CStopSignalScope&) = delete;
+    CStopSignalScope& operator=(const CStopSignalScope&) = delete;
 
 private:
-    struct sigaction m_previous {};
-};
-
-// Text from the line goes to a terminal: control characters are shown as '?'.
-std::string Printable(const std::string& text) {
-    std::string shown = Cp1252ToUtf8(text);
-    for (char& c : shown)
-        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = '?';
-    return shown;
-}
-
-// The progress on the terminal: one line per status; there is no button to wait for.
-class CTerminalDownloadUi final : public CDownloadUi {
-public:
-    void ShowProgress() override { SetStatus(kInitialStatus); }
-    void SetStatus(const std::string& text) override { std::cout << Printable(text) << std::endl; }
-    bool PumpMessages() override { return g_interrupted == 0; }
-    void SetCancelButtonText(const std::string&) override {}
-    void WaitForClose() override {}
-    void CloseProgress() override {}
+    struct sigaction m_previousInt {};
+    struct sigaction m_previousTerm {};
 };
 
 // The terminal ui, except that without --yes the confirmation is asked on a terminal.
@@ -66,7 +56,9 @@ public:
 
     MsgAnswer MessageBox(const std::string& text, const std::string& caption, MsgButtons buttons,
                          MsgIcon icon) override {
-        if (buttons != MsgButtons::YesNo || m_terminal.answerYes || !isatty(STDIN_FILENO))
+        // Answered beforehand: the question is not printed.
+        if (buttons == MsgButtons::YesNo && m_terminal.answerYes) return MsgAnswer::Yes;
+        if (buttons != MsgButtons::YesNo || !isatty(STDIN_FILENO))
             return m_terminal.MessageBox(text, caption, buttons, icon);
         std::cerr << Cp1252ToUtf8(text) << " [y/N] " << std::flush;
         std::string answer;
@@ -101,8 +93,8 @@ void RunDownload(CCliContext& context, const DownloadArgs& args) {
     context.ui.answerYes = args.yes;
 
     CConfirmingUi ui(context.ui);
-    CTerminalDownloadUi progress;
-    const CInterruptScope interrupts;
+    const CStopSignalScope signals;
+    CTerminalProgress progress(std::cout, isatty(STDOUT_FILENO) != 0, g_stopSignal);
     switch (OnDownloadConfig(*doc, settings, ui, progress)) {
     case DownloadOutcome::Succeeded:
         return;
@@ -117,6 +109,8 @@ void RunDownload(CCliContext& context, const DownloadArgs& args) {
         return;
     case DownloadOutcome::Cancelled:
         context.Fail("cancelled");
+        // As a shell reports a program ended by the signal.
+        if (g_stopSignal != 0) context.exitCode = 128 + g_stopSignal;
         return;
     default:
         context.exitCode = 1; // reported by the download

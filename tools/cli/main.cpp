@@ -13,6 +13,7 @@ int main(int argc, char** argv) {
     AddPortsCommand(app, context);
     AddImageCommand(app, context);
     AddDownloadCommand(app, context);
+    AddLoopbackCommand(app, context);
     CLI11_PARSE(app, argc, argv);
     return context.exitCode;
 }

@@ -10,9 +10,6 @@
 
 namespace {
 
-// Plain text without a start byte: a reader looking for a frame finds none.
-constexpr char kGarbage[] = "?? no frame here ??\r\n";
-
 std::string HexByte(uint8_t value) {
     char text[8];
     std::snprintf(text, sizeof text, "0x%02X", value);
@@ -20,6 +17,11 @@ std::string HexByte(uint8_t value) {
 }
 
 } // namespace
+
+std::vector<uint8_t> GarbageLine() {
+    static constexpr char kGarbage[] = "?? no frame here ??\r\n";
+    return std::vector<uint8_t>(kGarbage, kGarbage + sizeof kGarbage - 1);
+}
 
 std::vector<uint8_t> ResponseFrame(uint8_t type, const std::vector<uint8_t>& body) {
     const uint8_t head[] = {0x00, 0x00, type};
@@ -41,7 +43,9 @@ bool CControllerSim::WantsHangup() const {
 
 std::vector<uint8_t> CControllerSim::Feed(uint8_t lineByte) {
     const std::optional<SimRequest> request = m_reader.Feed(lineByte);
+    m_nPauseMs = 0;
     if (!request) return {};
+    if (request->nType == 0x03) m_nPauseMs = m_options.nStoreMs;
     if (request->nAddress != 0) m_log << "request for address " << request->nAddress << '\n';
     return Answer(*request);
 }
@@ -54,7 +58,7 @@ std::vector<uint8_t> CControllerSim::Answer(const SimRequest& request) {
     }
     if (m_options.bGarbage) {
         m_log << "message " << HexByte(request.nType) << ": answered with garbage\n";
-        return std::vector<uint8_t>(kGarbage, kGarbage + sizeof kGarbage - 1);
+        return GarbageLine();
     }
     switch (request.nType) {
     case 0x01:

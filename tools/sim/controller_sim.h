@@ -18,6 +18,9 @@ public:
 
     // The bytes to send back once this line byte is in (empty for none).
     std::vector<uint8_t> Feed(uint8_t lineByte);
+    // The pause before the answer that the last Feed gave: the time the controller takes to store
+    // an image.
+    uint32_t PauseBeforeAnswer() const { return m_nPauseMs; }
     // True once as many image bytes as --hangup-after asks for have arrived.
     bool WantsHangup() const;
     // True when any image received so far failed its checks or could not be written out.
@@ -34,7 +37,11 @@ private:
     std::ostream& m_log;
     CRequestReader m_reader;
     bool m_bBadImage = false;
+    uint32_t m_nPauseMs = 0;
 };
 
 // The frame a controller answers with: start, two zero bytes, the type, the body, escaped.
 std::vector<uint8_t> ResponseFrame(uint8_t type, const std::vector<uint8_t>& body);
+
+// Plain text without a start byte: a reader looking for a frame finds none in it.
+std::vector<uint8_t> GarbageLine();

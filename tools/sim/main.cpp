@@ -3,8 +3,8 @@
 
 // own
 #include "platform/serial_ports_folder.h"
-#include "tools/sim/controller_sim.h"
 #include "tools/sim/pty_line.h"
+#include "tools/sim/sim_loop.h"
 #include "tools/sim/sim_options.h"
 
 // std
@@ -74,36 +74,18 @@ void DefineOptions(CLI::App& app, SimOptions& options) {
         "close the line after this many bytes of the image");
     app.add_option("--out", options.strOutPath, "write the received image to this file");
     app.add_flag("--serve", options.bServe, "keep answering after the first conversation");
-}
-
-// Runs conversations until one ends (or, when serving, until stopped). Exit status: 0, or 1
-// when the line failed or a received image failed its checks.
-int Run(const SimOptions& options, CPtyLine& line) {
-    CControllerSim sim(options, std::cerr);
-    std::vector<uint8_t> bytes;
-    for (;;) {
-        bytes.clear();
-        const CPtyLine::Event event = line.Wait(bytes);
-        if (event == CPtyLine::Event::Stopped) break;
-        if (event == CPtyLine::Event::Failed) return 1;
-        if (event == CPtyLine::Event::Closed) {
-            std::cerr << "port closed by the editor\n";
-            if (!options.bServe) break;
-            sim.NewConversation();
-            if (!line.AwaitReopen()) break;
-            continue;
-        }
-        for (uint8_t byte : bytes) {
-            const std::vector<uint8_t> answer = sim.Feed(byte);
-            if (!answer.empty() && !line.Send(answer)) return 1;
-            if (sim.WantsHangup()) {
-                std::cerr << "hanging up after " << *options.hangupAfter << " image byte(s)\n";
-                line.Hangup();
-                return sim.HadBadImage() ? 1 : 0;
-            }
-        }
-    }
-    return sim.HadBadImage() ? 1 : 0;
+    app.add_option("--baud", options.nBaud,
+                   "line rate in both directions, 11 bits a byte (default 19200)")
+        ->check(CLI::Range(110u, 4000000u));
+    app.add_flag("--instant", options.bInstant, "take and send bytes at once, not at the line rate");
+    app.add_option("--store-ms", options.nStoreMs,
+                   "pause before answering the image, in ms (default 300)")
+        ->check(CLI::Range(0u, 600000u));
+    app.add_flag("--noise", options.bNoise, "send bytes that form no frame, without end; answer nothing");
+    app.add_option("--dribble-ms", options.nDribbleMs, "send answers one byte per this many ms")
+        ->check(CLI::Range(0u, 600000u));
+    app.add_flag("--echo", options.bEcho,
+                 "send back every byte taken, at the line rate (a cable with TX joined to RX)");
 }
 
 } // namespace
@@ -124,7 +106,7 @@ int main(int argc, char** argv) {
             return 1;
         }
         std::cout << "ready COM" << options.nComNumber << std::endl;
-        const int status = Run(options, line);
+        const int status = CSimLoop(options, line, std::cerr).Run();
         // The name goes with the simulator, unless someone has relinked it meanwhile.
         std::error_code error;
         if (std::filesystem::read_symlink(folder.LinkPath(options.nComNumber), error) ==

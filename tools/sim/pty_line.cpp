@@ -1,6 +1,7 @@
 #include "tools/sim/pty_line.h"
 
 // std
+#include <algorithm>
 #include <stdexcept>
 
 // POSIX
@@ -42,25 +43,23 @@ CPtyLine::~CPtyLine() {
     Hangup();
 }
 
-CPtyLine::Event CPtyLine::Wait(std::vector<uint8_t>& bytes) {
-    for (;;) {
-        if (m_master < 0) return Event::Failed;
-        if (Stopped()) return Event::Stopped;
-        pollfd entry{m_master, POLLIN, 0};
-        if (poll(&entry, 1, -1) < 0) {
-            if (errno == EINTR) continue;
-            return Event::Failed;
-        }
-        uint8_t buffer[4096];
-        const ssize_t n = read(m_master, buffer, sizeof buffer);
-        if (n > 0) {
-            bytes.insert(bytes.end(), buffer, buffer + n);
-            return Event::Data;
-        }
-        // EIO: the slave is closed and everything it wrote has been read.
-        if (n < 0 && errno == EIO) return Event::Closed;
-        if (n < 0 && errno != EAGAIN && errno != EINTR) return Event::Failed;
+CPtyLine::Event CPtyLine::Take(std::vector<uint8_t>& bytes, size_t most, int waitMs) {
+    if (m_master < 0) return Event::Failed;
+    if (Stopped()) return Event::Stopped;
+    pollfd entry{m_master, static_cast<short>(most > 0 ? POLLIN : 0), 0};
+    if (poll(&entry, 1, waitMs) < 0) return errno == EINTR ? Event::Data : Event::Failed;
+    // At a pause nothing is read: the bytes wait in the editor's queue, as on a real line.
+    if (entry.revents == 0 || most == 0) return Event::Data;
+    uint8_t buffer[4096];
+    const ssize_t n = read(m_master, buffer, std::min(sizeof buffer, most));
+    if (n > 0) {
+        bytes.insert(bytes.end(), buffer, buffer + n);
+        return Event::Data;
     }
+    // EIO: the slave is closed and everything it wrote has been read.
+    if (n < 0 && errno == EIO) return Event::Closed;
+    if (n < 0 && errno != EAGAIN && errno != EINTR) return Event::Failed;
+    return Event::Data;
 }
 
 bool CPtyLine::AwaitReopen() {
@@ -72,20 +71,11 @@ bool CPtyLine::AwaitReopen() {
     return false;
 }
 
-bool CPtyLine::Send(const std::vector<uint8_t>& bytes) {
-    size_t done = 0;
-    while (done < bytes.size()) {
-        if (m_master < 0 || Stopped()) return false;
-        const ssize_t n = write(m_master, bytes.data() + done, bytes.size() - done);
-        if (n > 0) {
-            done += static_cast<size_t>(n);
-            continue;
-        }
-        if (n < 0 && errno != EAGAIN && errno != EINTR) return false;
-        pollfd entry{m_master, POLLOUT, 0};
-        poll(&entry, 1, kReopenPollMs);
-    }
-    return true;
+long CPtyLine::Put(const uint8_t* bytes, size_t count) {
+    if (m_master < 0) return -1;
+    const ssize_t n = write(m_master, bytes, count);
+    if (n >= 0) return n;
+    return errno == EAGAIN || errno == EINTR ? 0 : -1;
 }
 
 void CPtyLine::Hangup() {

@@ -20,13 +20,14 @@ public:
 
     const std::string& SlavePath() const { return m_slavePath; }
 
-    // Waits for bytes from the editor and appends them. Closed once the editor has closed the
-    // port and everything it sent was taken.
-    Event Wait(std::vector<uint8_t>& bytes);
+    // Waits up to waitMs for bytes from the editor and appends at most `most` of them (none, and
+    // no wait for them, when most is 0). Closed once the editor has closed the port and
+    // everything it sent was taken.
+    Event Take(std::vector<uint8_t>& bytes, size_t most, int waitMs);
     // Waits until the editor has the port open again; false when stopped.
     bool AwaitReopen();
-    // Sends all bytes; false when the line failed or the wait was stopped.
-    bool Send(const std::vector<uint8_t>& bytes);
+    // Sends as many bytes as the line has room for now: the count, or -1 when the line failed.
+    long Put(const uint8_t* bytes, size_t count);
     // Closes the line: the editor's port is hung up.
     void Hangup();
 

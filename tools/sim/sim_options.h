@@ -21,6 +21,12 @@ struct SimOptions {
     std::optional<size_t> hangupAfter; // hangs up after this many image bytes
     std::string strOutPath;            // where the received image is written; empty for nowhere
     bool bServe = false;               // keeps answering conversation after conversation
+    uint32_t nBaud = 19200;            // the line's rate in both directions
+    bool bInstant = false;             // takes and sends bytes as fast as the machine can
+    uint32_t nStoreMs = 300;           // the pause before answering the image
+    bool bNoise = false;               // sends bytes that form no frame, without end; no answers
+    uint32_t nDribbleMs = 0;           // sends its answers one byte per this many ms
+    bool bEcho = false;                // sends back every byte it takes, and nothing else
 };
 
 // "COM1" to "COM9" as its number; nothing for any other text.
