@@ -19,6 +19,16 @@ CDiskStamp StampOf(std::span<const uint8_t> bytes) {
     return {bytes.size(), Digest(bytes)};
 }
 
+std::optional<CDiskStamp> StampOfFile(CFileLayer& files, const std::string& path) {
+    const int fd = OpenForReading(files, path);
+    if (fd < 0) return std::nullopt;
+    std::vector<uint8_t> bytes;
+    const bool read = ReadWholeFile(files, fd, bytes);
+    files.Close(fd);
+    if (!read) return std::nullopt;
+    return StampOf(bytes);
+}
+
 bool ChangedOnDisk(CFileLayer& files, const std::string& path, const CDiskStamp& stamp) {
     const int fd = OpenForReading(files, path);
     if (fd < 0) return false;

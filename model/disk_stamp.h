@@ -10,6 +10,7 @@
 
 // std
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 
@@ -19,6 +20,9 @@ struct CDiskStamp {
 };
 
 CDiskStamp StampOf(std::span<const uint8_t> bytes);
+
+// The stamp of the file at `path` as it is now; none when it is gone or cannot be read.
+std::optional<CDiskStamp> StampOfFile(CFileLayer& files, const std::string& path);
 
 // True when the file at `path` holds other bytes than the stamped ones. A file that is gone or
 // cannot be read counts as unchanged: there is nothing of it to lose, or nothing to compare.

@@ -55,6 +55,9 @@ public:
     // message for a file that is not a valid or a too new KVX file, silence for a file that
     // cannot be opened or read).
     bool OnOpenDocument(const std::string& path) override;
+    // Reads the copy; a later Save compares the original file with what it holds now, so only
+    // changes made to it from here on by another program are asked about.
+    bool OnOpenRecoveryCopy(const std::string& copy, const std::string& original) override;
     // Writes the file through a temporary file renamed over it; the previous file stays intact
     // on failure. When the document's own file changed on disk since the document read or last
     // wrote it, asks first; No keeps both as they are. False after No or a reported failure.

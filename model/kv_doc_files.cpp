@@ -46,6 +46,12 @@ bool CKVDoc::OnOpenDocument(const std::string& path) {
     return true;
 }
 
+bool CKVDoc::OnOpenRecoveryCopy(const std::string& copy, const std::string& original) {
+    if (!OnOpenDocument(copy)) return false;
+    m_diskStamp = original.empty() ? std::nullopt : StampOfFile(m_files, original);
+    return true;
+}
+
 bool CKVDoc::MayReplace(const std::string& path) {
     if (!m_diskStamp || path != GetPathName() || !ChangedOnDisk(m_files, path, *m_diskStamp))
         return true;

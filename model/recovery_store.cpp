@@ -13,7 +13,6 @@
 // POSIX
 #include <csignal>
 #include <fcntl.h>
-#include <sys/file.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -87,7 +86,7 @@ CRecoveryStore::CRecoveryStore(std::string folder) : m_folder(std::move(folder))
         if (fd < 0 && errno == EEXIST) continue;
         if (fd < 0) return;
         // Without locks on this file system the process id stands in (see Claim).
-        m_files.Flock(fd, LOCK_EX | LOCK_NB);
+        m_files.Lock(fd, LockKind::Exclusive);
         if (m_files.Rename(hidden.c_str(), lock.c_str()) != 0) {
             m_files.Unlink(hidden.c_str());
             m_files.Close(fd);
@@ -155,11 +154,11 @@ bool CRecoveryStore::Claim(const std::string& instance) {
     const std::string lock = PathOf(instance + kLockSuffix);
     const int fd = m_files.Open(lock.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
     if (fd < 0) return false;
-    if (m_files.Flock(fd, LOCK_EX | LOCK_NB) == 0) {
+    if (m_files.Lock(fd, LockKind::Exclusive) == 0) {
         m_claimed[instance] = fd;
         return true;
     }
-    const bool held = errno == EWOULDBLOCK;
+    const bool held = LockHeldElsewhere(errno);
     m_files.Close(fd);
     if (held || ProcessRunning(PidOf(instance))) return false;
     m_claimed[instance] = -1;

@@ -36,6 +36,12 @@ public:
     // The toolkit's reset of a document before the type's defaults: empty path, flag clear.
     virtual bool OnNewDocument();
     virtual bool OnOpenDocument(const std::string& path) = 0;
+    // Reads a recovery copy of `original` (empty for an untitled document); the document will be
+    // bound to `original`, not to the copy.
+    virtual bool OnOpenRecoveryCopy(const std::string& copy, const std::string& original) {
+        (void)original;
+        return OnOpenDocument(copy);
+    }
     virtual bool OnSaveDocument(const std::string& path) = 0;
     // Save: to the document's own file, or under a name asked for. False when cancelled or failed
     // (a failure has been reported).

@@ -71,7 +71,7 @@ CDocument* CMultiDocTemplate::OpenDocumentFile(const std::string& path) {
 
 CDocument* CMultiDocTemplate::OpenDocumentCopy(const std::string& copy, const std::string& path) {
     auto document = m_type.createDocument();
-    if (!document->OnOpenDocument(copy)) return nullptr;
+    if (!document->OnOpenRecoveryCopy(copy, path)) return nullptr;
     if (path.empty())
         document->SetTitle(m_type.titleStem + std::to_string(++m_nUntitledCount));
     else
