@@ -55,3 +55,10 @@ std::vector<int> StationViewTest::Zones(const CBtn& button) {
         zones.push_back(zone.m_nZone);
     return zones;
 }
+
+std::vector<std::string> StationViewTest::ListOf(const CStationView& view) {
+    std::vector<std::string> names;
+    for (int i = 0; i < view.m_StationList.count(); ++i)
+        names.push_back(view.m_StationList.item(i)->text().toStdString());
+    return names;
+}

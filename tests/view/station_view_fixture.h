@@ -20,6 +20,9 @@ void PrintTo(const QString& text, std::ostream* os);
 
 class StationViewTest : public ::testing::Test {
 protected:
+    // `editing` (may be null) serves the views' station commands; it is only kept until then.
+    explicit StationViewTest(CStationEditing* editing = nullptr) : harness(editing) {}
+
     // A new document whose first station is made a station of `type`, shown in its view at
     // 800 x 500.
     CKVDoc& NewDocumentWith(int type);
@@ -32,6 +35,8 @@ protected:
     // Whether the cell is painted as a zone that is on (solid red).
     static bool CellIsOn(CStationView& view, int row, int col);
     static std::vector<int> Zones(const CBtn& button);
+    // The station names the view's list shows, and the row it selects.
+    static std::vector<std::string> ListOf(const CStationView& view);
 
     CStationViewHarness harness;
     CScriptedMessageBoxes boxes;
