@@ -70,9 +70,9 @@ TEST_F(ConfigEdits, EveryEditIsUndoneExactlyAndAnnouncedBothWays) {
     ExpectInverse(buttonName);
     CMaxZonesEdit maxZones(doc, 12);
     ExpectInverse(maxZones);
-    const auto three = [](Kind kind) { return std::vector<Kind>(3, kind); };
-    std::vector<Kind> expected = three(Kind::ZonesSwitched);
-    for (Kind kind : {Kind::ZoneRenamed, Kind::ButtonRenamed, Kind::MaxZonesChanged})
+    std::vector<Kind> expected;
+    for (Kind kind :
+         {Kind::ZonesSwitched, Kind::ZoneRenamed, Kind::ButtonRenamed, Kind::MaxZonesChanged})
         expected.insert(expected.end(), 3, kind);
     EXPECT_EQ(log.kinds, expected);
     log.kinds.clear();
@@ -130,13 +130,9 @@ TEST_F(ConfigEdits, TypingInOneEditOfABoxMergesAndComingBackLeavesNothing) {
     EXPECT_TRUE(first.IsEmpty());
 }
 
-TEST_F(ConfigEdits, TextsNameWhatWasSwitchedAndItemIsTheStationToShow) {
-    EXPECT_EQ(CSwitchZonesEdit(doc, {{{1, 2}, 4}}).Text(), "Switch Zone 5 on HB-03");
-    EXPECT_EQ(CSwitchZonesEdit(doc, {{{1, 0}, 4}, {{-1, 3}, 4}}).Text(), "Switch Zone 5");
-    EXPECT_EQ(CSwitchZonesEdit(doc, {{{-1, 0}, 1}, {{-1, 0}, 2}}).Text(), "Switch Zones on SB-11");
-    EXPECT_EQ(CSwitchZonesEdit(doc, {{{1, 0}, 1}, {{1, 1}, 2}}).Text(), "Switch Zones");
+// The menu texts are the widget tests'; here the station a window shows after a step.
+TEST_F(ConfigEdits, ItemIsTheFirstHardButtonsStation) {
     EXPECT_EQ(CSwitchZonesEdit(doc, {{{-1, 0}, 1}, {{1, 1}, 2}}).Item(), 1);
     EXPECT_EQ(CSwitchZonesEdit(doc, {{{-1, 0}, 1}}).Item(), -1);
-    EXPECT_EQ(CButtonNameEdit(doc, {1, 2}, "x", 0).Text(), "Type LCD Text of HB-03");
-    EXPECT_EQ(CZoneNameEdit(doc, 98, "x", 0).Text(), "Name Zone 99");
+    EXPECT_EQ(CButtonNameEdit(doc, {1, 2}, "x", 0).Item(), 1);
 }
