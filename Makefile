@@ -4,7 +4,7 @@ JOBS  ?= $(shell nproc)
 FILE  ?=
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: run test build deps bench fuzz clean
+.PHONY: run test test-asan build deps bench fuzz clean
 
 run: build
 	$(BUILD)/bin/corvantine $(if $(FILE),"$(FILE)")
@@ -15,6 +15,17 @@ test: build
 build: deps
 	cmake -S . -B $(BUILD) -G Ninja $(CMAKE_FLAGS)
 	cmake --build $(BUILD) -j $(JOBS)
+
+# Every test under the address and undefined-behaviour sanitizers, in a tree of its own, with the
+# monkey's long run: more seeds and more actions each.
+MONKEY_SEEDS   ?= 11,12,13,14,15
+MONKEY_ACTIONS ?= 4000
+test-asan: deps
+	cmake -S . -B build-asan -G Ninja -DCORV_SANITIZE=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build build-asan -j $(JOBS)
+	cd build-asan && QT_QPA_PLATFORM=offscreen CORV_MONKEY_SEEDS=$(MONKEY_SEEDS) \
+	  CORV_MONKEY_ACTIONS=$(MONKEY_ACTIONS) UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+	  ctest --output-on-failure -j $(JOBS) --timeout 3600
 
 deps:
 	@scripts/install-deps
@@ -28,4 +39,4 @@ fuzz: deps
 	cmake --build build-fuzz -j $(JOBS)
 
 clean:
-	rm -rf $(BUILD) build-fuzz
+	rm -rf $(BUILD) build-fuzz build-asan

@@ -58,6 +58,7 @@ constexpr E kFileWithDocument[] = {
 };
 constexpr E kEdit[] = {
     {"&Undo", ID_EDIT_UNDO, "Ctrl+Z"},
+    {"&Redo", ID_EDIT_REDO, "Ctrl+Y"},
     kSeparator,
     {"Cu&t", ID_EDIT_CUT, "Ctrl+X"},
     {"&Copy", ID_EDIT_COPY, "Ctrl+C"},

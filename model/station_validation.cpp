@@ -23,13 +23,19 @@ CStationRefusal AddressRefusal() {
             "Invalid Address"};
 }
 
+} // namespace
+
 CStationRefusal PairRefusal(int port, int address) {
     return {"The selected Port and Address [" + std::to_string(port) + "-" +
                 std::to_string(address) +
                 "] are already used by another Station.  Please select a new Port and Address.",
             "Invalid Port/Address"};
 }
-} // namespace
+
+CStationRefusal MemoryRefusal() {
+    return {"There is not enough memory in the PA Controller to add this station",
+            "Add/Insert Station"};
+}
 
 std::optional<CStationRefusal> CheckStationFields(const CStationFields& fields, const CKVDoc& doc) {
     const int port = ParseDecimal(fields.m_strPort);
@@ -44,9 +50,7 @@ std::optional<CStationRefusal> CheckStationFields(const CStationFields& fields, 
     if (!InRange(address, 1, CStation::kMaxAddress)) return AddressRefusal();
     if (doc.IsPortAddressUsed(port, address, fields.m_pStation)) return PairRefusal(port, address);
     if (fields.m_bCheckMemory && !ControllerHasRoomFor(doc, TypeOfIndex(fields.m_nTypeIndex)))
-        return CStationRefusal{
-            "There is not enough memory in the PA Controller to add this station",
-            "Add/Insert Station"};
+        return MemoryRefusal();
     return std::nullopt;
 }
 

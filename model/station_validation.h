@@ -22,6 +22,11 @@ struct CStationRefusal {
     std::string caption;
 };
 
+// The refusals of a port/address pair another station uses, and of a station the controller has
+// no room for.
+CStationRefusal PairRefusal(int port, int address);
+CStationRefusal MemoryRefusal();
+
 // Checks, in order: port 1..16, group 1..16 (only for the types that show it), address 1..15, the
 // port/address pair unused by any station but m_pStation, and, when m_bCheckMemory is set, room in
 // the controller for the checked type. Port, address and group are read as decimal text (not a

@@ -24,6 +24,7 @@ inline constexpr CommandId ID_EDIT_COPY = 57634;
 inline constexpr CommandId ID_EDIT_CUT = 57635;
 inline constexpr CommandId ID_EDIT_PASTE = 57637;
 inline constexpr CommandId ID_EDIT_UNDO = 57643;
+inline constexpr CommandId ID_EDIT_REDO = 57644;
 inline constexpr CommandId ID_EDIT_ADD_STATION = 32772;
 inline constexpr CommandId ID_EDIT_DELETE_STATION = 32773;
 inline constexpr CommandId ID_EDIT_INSERT_STATION = 32777;

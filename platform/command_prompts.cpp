@@ -21,6 +21,8 @@ const char* CommandPrompt(CommandId id) {
         return "Display full pages";
     case ID_EDIT_UNDO:
         return "Undo the last action";
+    case ID_EDIT_REDO:
+        return "Redo the previously undone action";
     case ID_EDIT_CUT:
         return "Cut the selection and put it on the Clipboard";
     case ID_EDIT_COPY:

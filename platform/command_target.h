@@ -27,19 +27,24 @@
 // std
 #include <functional>
 #include <span>
+#include <string>
 #include <type_traits>
 
-// The state an update handler gives a command: enabled unless it says otherwise, unchecked.
+// The state an update handler gives a command: enabled unless it says otherwise, unchecked, and
+// with its menu text as the menu has it unless it sets one (mnemonic included, no shortcut).
 class CCmdUI {
 public:
     void Enable(bool enabled = true) { m_bEnabled = enabled; }
     void SetCheck(bool checked = true) { m_bChecked = checked; }
+    void SetText(std::string text) { m_strText = std::move(text); }
     bool IsEnabled() const { return m_bEnabled; }
     bool IsChecked() const { return m_bChecked; }
+    const std::string& Text() const { return m_strText; }
 
 private:
     bool m_bEnabled = true;
     bool m_bChecked = false;
+    std::string m_strText;
 };
 
 template <class T> struct CommandEntry {

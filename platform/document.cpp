@@ -5,7 +5,8 @@
 #include <algorithm>
 
 CDocument::~CDocument() {
-    for (CView* view : m_views) view->m_pDocument = nullptr;
+    for (CView* view : m_views)
+        view->m_pDocument = nullptr;
 }
 
 void CDocument::SetTitle(const std::string& title) {
@@ -22,6 +23,8 @@ void CDocument::SetPathName(const std::string& path) {
 }
 
 void CDocument::SetModifiedFlag(bool modified) {
+    // A save makes the present step the one that matches the file.
+    if (!modified && m_pHistory) m_pHistory->MarkClean();
     if (m_bModified == modified) return;
     m_bModified = modified;
     NotifyStateChanged();
@@ -41,6 +44,27 @@ void CDocument::RemoveView(CView* view) {
 void CDocument::UpdateAllViews(CView* sender) {
     for (CView* view : m_views)
         if (view != sender) view->OnUpdate();
+}
+
+void CDocument::AnnounceChange(const CDocChange& change) {
+    // A view may leave while it follows (a window closing), so the list is taken first.
+    const std::vector<CView*> views = m_views;
+    for (CView* view : views)
+        view->OnDocumentChanged(change);
+    if (onChanged) onChanged(*this);
+}
+
+void CDocument::Perform(std::unique_ptr<CDocEdit> edit) {
+    if (m_pHistory) {
+        m_pHistory->Push(std::move(edit));
+        return;
+    }
+    edit->Redo();
+    SetModifiedFlag();
+}
+
+void CDocument::SetHistory(std::unique_ptr<CEditHistory> history) {
+    m_pHistory = std::move(history);
 }
 
 bool CDocument::OnNewDocument() {

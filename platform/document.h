@@ -1,17 +1,25 @@
 #pragma once
-// The document base of the multi-document toolkit: title, path, views and the modified flag.
-// Owns nothing but its bookkeeping; views are owned by their windows and detach on destruction.
-// A document is a command target: commands reach it after its active view.
+// The document base of the multi-document toolkit: title, path, views, the modified flag, the
+// announcement of changes to every view, and the edit history. Owns its history; views are owned
+// by their windows and detach on destruction. A document is a command target: commands reach it
+// after its active view.
 
 // own
 #include "platform/command_target.h"
+#include "platform/document_edit.h"
 
 // std
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 class CView;
+
+// What changed in a document, as the document type describes it to its views.
+struct CDocChange {
+    virtual ~CDocChange() = default;
+};
 
 class CDocument : public CCmdTarget {
 public:
@@ -32,6 +40,16 @@ public:
     const std::vector<CView*>& GetViews() const { return m_views; }
     CView* GetFirstView() const { return m_views.empty() ? nullptr : m_views.front(); }
     void UpdateAllViews(CView* sender = nullptr);
+    // Tells every view, then onChanged, what has just changed. Views hold what they show by
+    // index and follow these, so none of them is left acting on something that has gone.
+    void AnnounceChange(const CDocChange& change);
+
+    // Every change the user makes goes through here: kept on the history when there is one
+    // (the modified flag then follows the history's clean step), otherwise done and marked.
+    void Perform(std::unique_ptr<CDocEdit> edit);
+    void SetHistory(std::unique_ptr<CEditHistory> history);
+    // Null when the document keeps no history.
+    CEditHistory* History() const { return m_pHistory.get(); }
 
     // The toolkit's reset of a document before the type's defaults: empty path, flag clear.
     virtual bool OnNewDocument();
@@ -51,6 +69,8 @@ public:
     std::function<void(CDocument&)> onStateChanged;
     // Called when a path becomes the document's own (for the recent-file list).
     std::function<void(const std::string&)> onPathAdopted;
+    // Called after every announced change, once the views have followed it.
+    std::function<void(CDocument&)> onChanged;
 
 private:
     void NotifyStateChanged();
@@ -59,4 +79,5 @@ private:
     std::string m_strPathName;
     bool m_bModified = false;
     std::vector<CView*> m_views;
+    std::unique_ptr<CEditHistory> m_pHistory;
 };

@@ -3,12 +3,16 @@
 // it with a small recorder.
 
 class CDocument;
+struct CDocChange;
 
 class CView {
 public:
     virtual ~CView() = default;
     // Asked by CDocument::UpdateAllViews, e.g. after a save renamed the document.
     virtual void OnUpdate() {}
+    // Told by CDocument::AnnounceChange after every change of the document, whichever view or
+    // command made it.
+    virtual void OnDocumentChanged(const CDocChange&) {}
     CDocument* GetDocument() const { return m_pDocument; }
 
 private:

@@ -1,9 +1,11 @@
 // own
 #include "view/station_cells.h"
+#include "model/config_edits.h"
 #include "platform/format_text.h"
 
 // std
 #include <algorithm>
+#include <memory>
 
 std::string ColumnLabel(int col) {
     return FormatText("%2.2d", col);
@@ -23,42 +25,64 @@ std::string RowLabel(int type, int row) {
 }
 
 CBtn* ButtonOfRow(CKVDoc& doc, int station, int row) {
+    const auto button = ButtonRefOfRow(doc, station, row);
+    return button ? FindButton(doc, *button) : nullptr;
+}
+
+std::optional<CButtonRef> ButtonRefOfRow(const CKVDoc& doc, int station, int row) {
     if (station < 0 || station >= static_cast<int>(doc.m_pStations.size()) || row < 1)
-        return nullptr;
-    CStation& s = *doc.m_pStations[station];
-    if (row > GridRowCount(s.m_nType)) return nullptr;
-    if (row - 1 < s.m_nType) return &s.m_Buttons[row - 1];
-    return &doc.m_SoftButtons[row - s.m_nType - 1];
+        return std::nullopt;
+    const int type = doc.m_pStations[station]->m_nType;
+    if (row > GridRowCount(type)) return std::nullopt;
+    if (row <= type) return CButtonRef{station, row - 1};
+    return CButtonRef{-1, row - type - 1};
+}
+
+int RowOfButton(const CKVDoc& doc, int station, CButtonRef button) {
+    if (station < 0 || station >= static_cast<int>(doc.m_pStations.size())) return 0;
+    const int type = doc.m_pStations[station]->m_nType;
+    if (button.IsSoft()) return ShowsSoftButtons(type) ? type + 1 + button.button : 0;
+    return button.station == station && button.button < type ? button.button + 1 : 0;
 }
 
 bool ZoneColumnExists(const CKVDoc& doc, int col) {
     return col >= 1 && col <= doc.m_nMaxZones && col <= CKVDoc::kZoneCount;
 }
 
-std::optional<bool> ToggleCell(CKVDoc& doc, int station, int row, int col) {
-    CBtn* button = ButtonOfRow(doc, station, row);
-    if (button == nullptr || !ZoneColumnExists(doc, col)) return std::nullopt;
-    const bool on = button->ToggleZone(col - 1);
-    doc.SetModifiedFlag();
-    return on;
+std::vector<CZoneSwitch> SwitchesOfBlock(const CKVDoc& doc, int station, int firstRow, int firstCol,
+                                         int lastRow, int lastCol) {
+    std::vector<CZoneSwitch> switches;
+    for (int row = std::max(firstRow, 1); row <= lastRow; ++row) {
+        const auto button = ButtonRefOfRow(doc, station, row);
+        if (!button) continue;
+        for (int col = std::max(firstCol, 1); col <= lastCol; ++col)
+            if (ZoneColumnExists(doc, col)) switches.push_back({*button, col - 1});
+    }
+    return switches;
 }
 
-bool SetZoneName(CKVDoc& doc, int col, const std::string& name) {
+std::optional<bool> ToggleCell(CKVDoc& doc, int station, int row, int col) {
+    const auto switches = SwitchesOfBlock(doc, station, row, col, row, col);
+    if (switches.empty()) return std::nullopt;
+    doc.Perform(std::make_unique<CSwitchZonesEdit>(doc, switches));
+    const auto& zones = FindButton(doc, switches.front().button)->m_pZones;
+    return std::any_of(zones.begin(), zones.end(),
+                       [&](const CZone& zone) { return zone.m_nZone == col - 1; });
+}
+
+bool SetZoneName(CKVDoc& doc, int col, const std::string& name, unsigned session) {
     if (!ZoneColumnExists(doc, col)) return false;
-    std::string& zoneName = doc.m_strZoneNames[col - 1];
-    if (zoneName != name) {
-        zoneName = name;
-        doc.SetModifiedFlag();
-    }
+    if (doc.m_strZoneNames[col - 1] != name)
+        doc.Perform(std::make_unique<CZoneNameEdit>(doc, col - 1, name, session));
     return true;
 }
 
-bool SetButtonName(CKVDoc& doc, int station, int row, const std::string& name) {
-    CBtn* button = ButtonOfRow(doc, station, row);
-    if (button == nullptr) return false;
-    if (button->GetName() == name) return true;
-    if (!button->SetName(name)) return false;
-    doc.SetModifiedFlag();
+bool SetButtonName(CKVDoc& doc, int station, int row, const std::string& name, unsigned session) {
+    const auto button = ButtonRefOfRow(doc, station, row);
+    if (!button) return false;
+    if (FindButton(doc, *button)->GetName() == name) return true;
+    if (name.size() > CBtn::kMaxName) return false;
+    doc.Perform(std::make_unique<CButtonNameEdit>(doc, *button, name, session));
     return true;
 }
 

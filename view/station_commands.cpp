@@ -1,5 +1,6 @@
 // own
 #include "view/station_commands.h"
+#include "model/config_edits.h"
 #include "model/kv_doc.h"
 #include "model/station_fields.h"
 #include "model/ui/max_zones_dlg.h"
@@ -40,16 +41,15 @@ void FocusGrid(CStationView& view) {
 
 CStationCommands::CStationCommands(const CProgramSettings& settings) : m_settings(settings) {}
 
-void CStationCommands::NewStation(CStationView& view, CKVDoc& doc, int number, int position) {
+void CStationCommands::NewStation(CStationView& view, CKVDoc& doc, int number, int position,
+                                  const char* text) {
     auto station = std::make_unique<CStation>();
     station->SetName("Station" + std::to_string(number));
     CStationFields fields = FieldsForNew(doc, *station);
     if (RunStationDialog(doc, m_settings.m_b48ButtonOK, fields)) {
         ApplyFields(fields, *station, doc.m_nMaxZones);
-        doc.m_pStations.insert(doc.m_pStations.begin() + position, std::move(station));
-        doc.SetModifiedFlag();
+        doc.Perform(CStationListEdit::Insert(doc, position, std::move(station), text));
         doc.m_nCurStation = position;
-        view.FillStationList();
         view.ShowStation(position);
     }
     FocusGrid(view);
@@ -60,14 +60,14 @@ void CStationCommands::OnInsertStation(CStationView& view) {
     if (doc == nullptr) return;
     // With nothing selected the new station goes first.
     const int position = std::max(CurrentStation(view, *doc), 0);
-    NewStation(view, *doc, position + 1, position);
+    NewStation(view, *doc, position + 1, position, "Insert Station");
 }
 
 void CStationCommands::OnAddStation(CStationView& view) {
     CKVDoc* doc = view.GetDocument();
     if (doc == nullptr) return;
     const int count = static_cast<int>(doc->m_pStations.size());
-    NewStation(view, *doc, count + 1, count);
+    NewStation(view, *doc, count + 1, count, "Add Station");
 }
 
 void CStationCommands::OnDeleteStation(CStationView& view) {
@@ -83,12 +83,9 @@ void CStationCommands::OnDeleteStation(CStationView& view) {
                                  doc->m_pStations[position]->GetName() + "\" ?";
     if (doc->Ui().MessageBox(question, kDeleteCaption, MsgButtons::OkCancel) != MsgAnswer::Ok)
         return;
-    doc->m_pStations.erase(doc->m_pStations.begin() + position);
-    doc->SetModifiedFlag();
-    // The station after the deleted one takes its place; after the last, the new last one.
+    // Every view showing it, this one too, moves on to the station after it, or the new last.
+    doc->Perform(CStationListEdit::Remove(*doc, position, "Delete Station"));
     doc->m_nCurStation = std::min(position, static_cast<int>(doc->m_pStations.size()) - 1);
-    view.FillStationList();
-    view.ShowStation(doc->m_nCurStation);
 }
 
 void CStationCommands::OnEditStation(CStationView& view) {
@@ -97,18 +94,16 @@ void CStationCommands::OnEditStation(CStationView& view) {
     const int position = CurrentStation(view, *doc);
     if (position < 0) return;
     doc->m_nCurStation = position;
-    CStation& station = *doc->m_pStations[position];
-    CStationFields fields = FieldsForEdit(station, position);
-    if (RunStationDialog(*doc, m_settings.m_b48ButtonOK, fields)) {
-        if (ApplyFields(fields, station, doc->m_nMaxZones)) doc->SetModifiedFlag();
-        view.FillStationList();
-    }
+    // The dialog's entries go into a copy, so that the change is one step with its inverse.
+    CStation station = *doc->m_pStations[position];
+    CStationFields fields = FieldsForEdit(*doc->m_pStations[position], position);
+    if (RunStationDialog(*doc, m_settings.m_b48ButtonOK, fields) &&
+        ApplyFields(fields, station, doc->m_nMaxZones))
+        doc->Perform(std::make_unique<CStationEdit>(*doc, position, std::move(station)));
     view.ShowStation(doc->m_nCurStation);
     FocusGrid(view);
 }
 
 void OnMaxZones(CKVDoc& doc) {
-    if (!RunMaxZonesDlg(doc)) return;
-    if (auto* view = dynamic_cast<CStationView*>(doc.GetFirstView()))
-        view->ShowStation(doc.m_nCurStation);
+    RunMaxZonesDlg(doc);
 }

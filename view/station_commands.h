@@ -3,8 +3,8 @@
 // make a station through the Station Properties dialog and put it before the selected station
 // or at the end; Delete Station removes the selected station after asking; Edit Station changes
 // the current station through the same dialog. Each acts on the view it is given and that
-// view's document, refreshes only that view, and marks the document modified when it changes
-// it. Also the document's Max Number of Zones command, which refreshes the first view.
+// view's document as one undoable step, which every view of the document follows. Also the
+// document's Max Number of Zones command.
 //
 // The application owns one instance for all views; `settings` must outlive it.
 
@@ -26,13 +26,13 @@ public:
 
 private:
     // Runs the dialog for a new station named "Station<number>" and, after OK, puts it at
-    // `position` of the document's list and shows it. The grid has the focus afterwards.
-    void NewStation(CStationView& view, CKVDoc& doc, int number, int position);
+    // `position` of the document's list as the step `text` and shows it. The grid has the focus
+    // afterwards.
+    void NewStation(CStationView& view, CKVDoc& doc, int number, int position, const char* text);
 
     const CProgramSettings& m_settings;
 };
 
-// The Max Number of Zones command of `doc`: after OK in its dialog the document's first view
-// shows the current station again, with the new number of zone columns. Other views keep
-// theirs until they rebuild.
+// The Max Number of Zones command of `doc`: after OK in its dialog every view shows its station
+// again with the new number of zone columns.
 void OnMaxZones(CKVDoc& doc);

@@ -1,5 +1,6 @@
 // own
 #include "view/station_grid.h"
+#include "model/config_edits.h"
 #include "platform/ui_services.h"
 #include "view/grid_accessible.h"
 #include "view/station_cells.h"
@@ -10,6 +11,7 @@
 
 // std
 #include <algorithm>
+#include <memory>
 
 namespace {
 // An "On" cell: solid red with white text, colours as 0x00BBGGRR.
@@ -27,7 +29,8 @@ CStationGrid::CStationGrid(CGraphicsDll& dll, CStationView& view)
 
 void CStationGrid::OnGridEvent417(int32_t, int32_t) {
     CKVDoc* doc = m_view.GetDocument();
-    if (doc == nullptr || m_hGrid == nullptr || m_view.ShownStation() < 0) return;
+    const int station = m_view.ShownStation();
+    if (doc == nullptr || m_hGrid == nullptr || station < 0) return;
     CGraphicsDll& dll = GetDll();
     int32_t firstRow = 0, firstCol = 0, lastRow = 0, lastCol = 0;
     if (dll.SSGetSelection(m_hGrid, 0, &firstRow, &firstCol, &lastRow, &lastCol) != 0) return;
@@ -37,12 +40,18 @@ void CStationGrid::OnGridEvent417(int32_t, int32_t) {
     dll.SSGetMaxCol(m_hGrid, &maxCol);
     lastRow = std::min(lastRow, maxRow);
     lastCol = std::min(lastCol, maxCol);
+    auto switches = SwitchesOfBlock(*doc, station, firstRow, firstCol, lastRow, lastCol);
+    if (switches.empty()) return;
+    const int32_t row = RowOfButton(*doc, station, switches.back().button);
+    const int32_t col = switches.back().zone + 1;
     {
         CWaitCursor wait(doc->Ui());
+        // The whole gesture is one step; the views paint its cells as the document announces it.
+        doc->Perform(std::make_unique<CSwitchZonesEdit>(*doc, std::move(switches)));
+        // The last cell switched stays active and selected, as when each was switched in turn.
         m_bFollowActiveCell = false;
-        for (int32_t row = std::max(firstRow, 1); row <= lastRow; ++row)
-            for (int32_t col = std::max(firstCol, 1); col <= lastCol; ++col)
-                ToggleZone(row, col);
+        dll.SSSetActiveCell(m_hGrid, row, col);
+        dll.SSSetSelection(m_hGrid, row, col, row, col);
         m_bFollowActiveCell = true;
     }
     m_view.ShowActiveCellTexts();
@@ -50,13 +59,12 @@ void CStationGrid::OnGridEvent417(int32_t, int32_t) {
 
 void CStationGrid::ToggleZone(int32_t row, int32_t col) {
     CKVDoc* doc = m_view.GetDocument();
-    if (doc == nullptr || m_hGrid == nullptr) return;
-    const int station = doc->m_nCurStation;
-    if (ButtonOfRow(*doc, station, row) == nullptr || !ZoneColumnExists(*doc, col)) return;
+    const int station = m_view.ShownStation();
+    if (doc == nullptr || m_hGrid == nullptr || station < 0) return;
+    if (!ToggleCell(*doc, station, row, col)) return;
     CGraphicsDll& dll = GetDll();
     dll.SSSetActiveCell(m_hGrid, row, col);
     dll.SSSetSelection(m_hGrid, row, col, row, col);
-    PaintActiveCell(ToggleCell(*doc, station, row, col).value_or(false));
 }
 
 void CStationGrid::PaintActiveCell(bool on) {

@@ -1,9 +1,9 @@
 #pragma once
 // CStationGrid: the station view's grid. Choosing a cell or block (event 0x417) switches those
-// zones of the shown station's buttons; a change of the active cell (0x401) shows that zone's
-// name and that button's LCD text in the view's edit boxes. The Insert and Delete keys start the
-// view's Insert and Delete Station commands and never reach the component. It belongs to its
-// view, which must outlive it (it is the view's member).
+// zones of the shown station's buttons, as one undoable step; a change of the active cell (0x401)
+// shows that zone's name and that button's LCD text in the view's edit boxes. The Insert and Delete
+// keys start the view's Insert and Delete Station commands and never reach the component. It
+// belongs to its view, which must outlive it (it is the view's member).
 
 // own
 #include "view/grid_wnd.h"
@@ -25,8 +25,8 @@ public:
     bool PassToGrid(uint32_t msg, KVWPARAM wParam, KVLPARAM lParam) override;
     virtual void OnGridRButtonDown(uint32_t keyFlags, int32_t x, int32_t y);
 
-    // Switches the zone of column `col` on row `row`'s button of the document's current station
-    // and paints the cell to match; a cell that does not exist in the model is left alone.
+    // Switches the zone of column `col` on row `row`'s button of the shown station as one step
+    // and makes the cell active; a cell that does not exist in the model is left alone.
     void ToggleZone(int32_t row, int32_t col);
     // Paints the active cell as a zone that is on ("On", red with white text) or off (blank).
     void PaintActiveCell(bool on);

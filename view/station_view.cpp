@@ -5,6 +5,7 @@
 #include "view/grid_hover.h"
 #include "view/pane_focus.h"
 #include "view/station_cells.h"
+#include "view/station_clipboard.h"
 #include "view/station_editing.h"
 #include "view/station_list_width.h"
 #include "view/station_pane.h"
@@ -34,6 +35,11 @@ const CommandEntry<CStationView> kViewCommands[] = {
     {ID_EDIT_DELETE_STATION, &CStationView::OnDeleteStation, &CStationView::OnUpdateStationCommand},
     {ID_NEXT_PANE, &CStationView::OnNextPane},
     {ID_PREV_PANE, &CStationView::OnPrevPane},
+    {ID_EDIT_UNDO, &CStationView::OnEditUndo, &CStationView::OnUpdateEditUndo},
+    {ID_EDIT_REDO, &CStationView::OnEditRedo, &CStationView::OnUpdateEditRedo},
+    {ID_EDIT_COPY, &CStationView::OnEditCopy},
+    {ID_EDIT_CUT, &CStationView::OnEditCut},
+    {ID_EDIT_PASTE, &CStationView::OnEditPaste, &CStationView::OnUpdateEditPaste},
 };
 } // namespace
 
@@ -74,6 +80,8 @@ void CStationView::CreateChildren() {
     m_LcdTextEdit.setObjectName(QStringLiteral("edit%1").arg(IDC_LCD_TEXT));
     for (CLimitEdit* edit : {&m_ZoneNameEdit, &m_LcdTextEdit})
         edit->setGeometry(0, 0, 0, 0);
+    m_ZoneNameEdit.installEventFilter(this);
+    m_LcdTextEdit.installEventFilter(this);
     connect(&m_ZoneNameEdit, &QLineEdit::textChanged, this, [this] { OnZoneNameChange(); });
     connect(&m_LcdTextEdit, &QLineEdit::textChanged, this, [this] { OnLcdTextChange(); });
 
@@ -108,11 +116,11 @@ void CStationView::FillStationList() {
     const CKVDoc* doc = GetDocument();
     if (doc == nullptr) return;
     // The station this view shows stays selected, whatever another view made current.
-    int selected = doc->m_nCurStation;
-    for (const auto& station : doc->m_pStations) {
-        if (station.get() == m_pShownStation) selected = m_StationList.count();
+    const int count = static_cast<int>(doc->m_pStations.size());
+    const int selected =
+        m_nShownStation >= 0 && m_nShownStation < count ? m_nShownStation : doc->m_nCurStation;
+    for (const auto& station : doc->m_pStations)
         m_StationList.addItem(FromCp1252(StationListEntry(*station, m_settings.m_bShowAddresses)));
-    }
     if (selected >= 0 && selected < m_StationList.count()) m_StationList.setCurrentRow(selected);
 }
 
@@ -122,7 +130,7 @@ void CStationView::ShowStation(int station) {
         return;
     CWaitCursor wait(doc->Ui());
     const CStation& shown = *doc->m_pStations[station];
-    m_pShownStation = &shown;
+    m_nShownStation = station;
     if (station < m_StationList.count()) {
         const QSignalBlocker blocker(m_StationList);
         m_StationList.setCurrentRow(station);
@@ -217,7 +225,7 @@ int CStationView::SelectedStation() {
 
 int CStationView::ShownStation() {
     const int station = ListStation();
-    if (station < 0 || GetDocument()->m_pStations[station].get() != m_pShownStation) return -1;
+    if (station < 0 || station != m_nShownStation) return -1;
     GetDocument()->m_nCurStation = station;
     return station;
 }
@@ -248,7 +256,8 @@ void CStationView::OnZoneNameChange() {
     if (m_bSettingZoneName || doc == nullptr || m_Grid.m_hGrid == nullptr) return;
     int32_t row = 0, col = 0;
     m_Grid.GetDll().SSGetActiveCell(m_Grid.m_hGrid, &row, &col);
-    if (const auto name = ToCp1252(m_ZoneNameEdit.text())) SetZoneName(*doc, col, *name);
+    if (const auto name = ToCp1252(m_ZoneNameEdit.text()))
+        SetZoneName(*doc, col, *name, m_nEditSession);
 }
 
 void CStationView::OnLcdTextChange() {
@@ -257,13 +266,32 @@ void CStationView::OnLcdTextChange() {
     const int station = ShownStation();
     int32_t row = 0, col = 0;
     m_Grid.GetDll().SSGetActiveCell(m_Grid.m_hGrid, &row, &col);
-    if (const auto name = ToCp1252(m_LcdTextEdit.text())) SetButtonName(*doc, station, row, *name);
+    if (const auto name = ToCp1252(m_LcdTextEdit.text()))
+        SetButtonName(*doc, station, row, *name, m_nEditSession);
 }
 
 void CStationView::SetEditText(CLimitEdit& edit, int32_t& guard, const std::string& text) {
+    if (ToCp1252(edit.text()) == text) return;
+    NewEditSession();
     guard = 1;
     edit.setText(FromCp1252(text));
     guard = 0;
+}
+
+void CStationView::OnEditCopy() {
+    CopyStation(*this);
+}
+
+void CStationView::OnEditCut() {
+    CutStation(*this);
+}
+
+void CStationView::OnEditPaste() {
+    PasteStation(*this);
+}
+
+void CStationView::OnUpdateEditPaste(CCmdUI& ui) {
+    ui.Enable(CanPaste(*this));
 }
 
 void CStationView::OnInsertStation() {
@@ -298,6 +326,13 @@ void CStationView::MovePaneFocus(bool forward) {
     QWidget* const ring[] = {&m_StationList, &m_ZoneNameEdit, &m_LcdTextEdit, &m_Grid};
     if (QWidget* pane = NextPane(ring, QApplication::focusWidget(), forward))
         pane->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+}
+
+bool CStationView::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusOut &&
+        (watched == &m_ZoneNameEdit || watched == &m_LcdTextEdit))
+        NewEditSession();
+    return CQtView::eventFilter(watched, event);
 }
 
 void CStationView::resizeEvent(QResizeEvent* event) {

@@ -1,5 +1,6 @@
 // own
 #include "model/ui/max_zones_dlg.h"
+#include "model/config_edits.h"
 #include "model/kv_doc.h"
 #include "model/max_zones_check.h"
 #include "model/ui/dialog_text.h"
@@ -67,9 +68,7 @@ bool RunMaxZonesDlg(CKVDoc& doc) {
     dlg.m_pDoc = &doc;
     dlg.m_nMaxZones = doc.m_nMaxZones;
     if (dlg.exec() != QDialog::Accepted) return false;
-    if (dlg.m_nMaxZones != doc.m_nMaxZones) {
-        doc.m_nMaxZones = dlg.m_nMaxZones;
-        doc.SetModifiedFlag();
-    }
+    if (dlg.m_nMaxZones != doc.m_nMaxZones)
+        doc.Perform(std::make_unique<CMaxZonesEdit>(doc, dlg.m_nMaxZones));
     return true;
 }

@@ -40,6 +40,6 @@ private:
     std::unique_ptr<Ui::MaxZonesDlg> m_ui;
 };
 
-// Runs the dialog without a parent for `doc`; on OK the document takes the number (and is marked
-// modified when it differs). True after OK, false after Cancel, which changes nothing.
+// Runs the dialog without a parent for `doc`; on OK the document takes the number as one
+// undoable step when it differs. True after OK, false after Cancel, which changes nothing.
 bool RunMaxZonesDlg(CKVDoc& doc);

@@ -1,9 +1,19 @@
 // own
 #include "platform/qt/command_actions.h"
+#include "platform/qt/cp1252.h"
 
 // Qt
 #include <QAction>
 #include <QMenu>
+
+namespace {
+// The command's own text in place of the item's, the shortcut after the tab kept.
+void SetMenuText(QAction& action, const std::string& text) {
+    const QString old = action.text();
+    const qsizetype tab = old.indexOf(QLatin1Char('\t'));
+    action.setText(FromCp1252(text) + (tab < 0 ? QString() : old.mid(tab)));
+}
+} // namespace
 
 CCommandActions::CCommandActions(std::function<CCommandRoute()> route, QObject* parent)
     : QObject(parent), m_route(std::move(route)) {}
@@ -33,6 +43,7 @@ void CCommandActions::Update() const {
         // toggles the mark, which the next update sets right.
         if (state.IsChecked()) action->setCheckable(true);
         if (action->isCheckable()) action->setChecked(state.IsChecked());
+        if (!state.Text().empty()) SetMenuText(*action, state.Text());
     }
 }
 

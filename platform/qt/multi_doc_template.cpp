@@ -3,6 +3,7 @@
 #include "platform/qt/cp1252.h"
 #include "platform/qt/mdi_child_wnd.h"
 #include "platform/qt/qt_view.h"
+#include "platform/qt/undo_history.h"
 
 // Qt
 #include <QFile>
@@ -82,6 +83,7 @@ CDocument* CMultiDocTemplate::OpenDocumentCopy(const std::string& copy, const st
 
 CDocument* CMultiDocTemplate::Adopt(std::unique_ptr<CDocument> document) {
     CDocument& adopted = *document;
+    adopted.SetHistory(std::make_unique<CUndoHistory>(adopted));
     adopted.onStateChanged = [this](CDocument& changed) {
         Retitle(changed);
         NotifyActiveChanged();

@@ -4,7 +4,8 @@
 // each window one view. New documents are named <stem>1, <stem>2, ... in the order of the run;
 // opening a path that is already open activates that document; a refused open leaves nothing
 // behind. A document goes when its last window closes, after the "Save changes?" question when
-// it is modified. Window titles follow the documents' titles with Qt's [*] modified marker.
+// it is modified. Window titles follow the documents' titles with Qt's [*] modified marker. Each
+// document it adopts keeps its edits on an undo stack of its own (CUndoHistory).
 //
 // The MDI area and the ui services must outlive the template; the template closes its windows
 // without asking when it is destroyed.

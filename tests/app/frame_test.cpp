@@ -101,6 +101,7 @@ TEST_F(FrameTest, MenuWithDocumentHasItsItemsInOrderAndGoesWithTheLastDocument) 
         "&File > -",
         "&File > E&xit = 57665",
         "&Edit > &Undo\tCtrl+Z = 57643",
+        "&Edit > &Redo\tCtrl+Y = 57644",
         "&Edit > -",
         "&Edit > Cu&t\tCtrl+X = 57635",
         "&Edit > &Copy\tCtrl+C = 57634",
@@ -131,18 +132,18 @@ TEST_F(FrameTest, MenuWithDocumentHasItsItemsInOrderAndGoesWithTheLastDocument) 
 TEST_F(FrameTest, CommandsNobodyHandlesAreGreyInMenuAndToolbar) {
     Documents().NewDocument();
     Frame().Commands().Update();
-    for (CommandId id : {ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW, ID_EDIT_UNDO, ID_EDIT_CUT,
-                         ID_EDIT_COPY, ID_EDIT_PASTE})
+    // Nothing to undo or redo yet, nothing on the clipboard to paste.
+    for (CommandId id :
+         {ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW, ID_EDIT_UNDO, ID_EDIT_REDO, ID_EDIT_PASTE})
         EXPECT_FALSE(MenuItem(id).isEnabled()) << id;
     for (CommandId id : {ID_FILE_NEW, ID_FILE_SAVE, ID_FILE_CLOSE, ID_DOWNLOAD_CONFIG, ID_MAX_ZONES,
                          ID_VIEW_STATION_ADDRESSES, ID_TOOLS_COMMUNICATIONS, ID_WINDOW_NEW,
-                         ID_APP_ABOUT, ID_EDIT_ADD_STATION})
+                         ID_APP_ABOUT, ID_EDIT_ADD_STATION, ID_EDIT_CUT, ID_EDIT_COPY})
         EXPECT_TRUE(MenuItem(id).isEnabled()) << id;
     for (QAction* action : Frame().m_wndToolBar->actions()) {
         if (action->isSeparator()) continue;
         const CommandId id = CommandOf(*action);
-        const bool grey =
-            id == ID_EDIT_CUT || id == ID_EDIT_COPY || id == ID_EDIT_PASTE || id == ID_FILE_PRINT;
+        const bool grey = id == ID_EDIT_PASTE || id == ID_FILE_PRINT;
         EXPECT_EQ(action->isEnabled(), !grey) << id;
     }
     // Their keys do nothing either, and Ctrl+P opens no dialog.
@@ -209,11 +210,12 @@ TEST_F(FrameTest, AcceleratorTableHasItsKeysAndNoInsOrDel) {
     Lines keys;
     for (const Accelerator& accelerator : AcceleratorTable())
         keys.push_back(std::string(accelerator.keys) + "=" + std::to_string(accelerator.id));
-    EXPECT_EQ(keys, (Lines{"Ctrl+N=57600", "Ctrl+O=57601", "Ctrl+S=57603", "Ctrl+P=57607",
-                           "Ctrl+Z=57643", "Alt+Backspace=57643", "Ctrl+X=57635", "Shift+Del=57635",
-                           "Ctrl+C=57634", "Ctrl+Ins=57634", "Ctrl+V=57637", "Shift+Ins=57637",
-                           "F6=57680", "Shift+F6=57681", "Alt+4=32782", "Alt+J=32783",
-                           "Alt+K=32784", "Alt+Q=32785"}));
+    EXPECT_EQ(keys,
+              (Lines{"Ctrl+N=57600", "Ctrl+O=57601",        "Ctrl+S=57603", "Ctrl+P=57607",
+                     "Ctrl+Z=57643", "Alt+Backspace=57643", "Ctrl+Y=57644", "Ctrl+Shift+Z=57644",
+                     "Ctrl+X=57635", "Shift+Del=57635",     "Ctrl+C=57634", "Ctrl+Ins=57634",
+                     "Ctrl+V=57637", "Shift+Ins=57637",     "F6=57680",     "Shift+F6=57681",
+                     "Alt+4=32782",  "Alt+J=32783",         "Alt+K=32784",  "Alt+Q=32785"}));
     // Ctrl+N typed anywhere in the frame makes a document.
     QTest::keyClick(&Frame(), Qt::Key_N, Qt::ControlModifier);
     EXPECT_EQ(Documents().Documents().size(), 1u);

@@ -297,7 +297,7 @@ TEST_F(StationCommandsTest, GridKeysAndListDoubleClickReachTheCommands) {
     EXPECT_TRUE(script.Done());
 }
 
-TEST_F(StationCommandsTest, MaxZonesRebuildsOnlyTheFirstViewWithTheNewColumns) {
+TEST_F(StationCommandsTest, MaxZonesRebuildsEveryViewWithTheNewColumns) {
     CStationView& second = harness.NewWindow(doc);
     CModalScript script;
     script.Then<QDialog>([](QDialog& dlg) {
@@ -307,5 +307,5 @@ TEST_F(StationCommandsTest, MaxZonesRebuildsOnlyTheFirstViewWithTheNewColumns) {
     OnMaxZones(doc);
     EXPECT_EQ(doc.m_nMaxZones, 30);
     EXPECT_EQ(MaxCol(view), 30);
-    EXPECT_EQ(MaxCol(second), 99);
+    EXPECT_EQ(MaxCol(second), 30);
 }

@@ -59,3 +59,10 @@ std::vector<int> StationViewTest::Zones(const CBtn& button) {
 QRect StationViewTest::InView(const CStationView& view, const QWidget& child) {
     return {child.mapTo(&view, QPoint(0, 0)), child.size()};
 }
+
+std::vector<std::string> StationViewTest::ListOf(const CStationView& view) {
+    std::vector<std::string> names;
+    for (int i = 0; i < view.m_StationList.count(); ++i)
+        names.push_back(view.m_StationList.item(i)->text().toStdString());
+    return names;
+}

@@ -20,6 +20,9 @@ void PrintTo(const QString& text, std::ostream* os);
 
 class StationViewTest : public ::testing::Test {
 protected:
+    // `editing` (may be null) serves the views' station commands; it is only kept until then.
+    explicit StationViewTest(CStationEditing* editing = nullptr) : harness(editing) {}
+
     // A new document whose first station is made a station of `type`, shown in its view at
     // 800 x 500.
     CKVDoc& NewDocumentWith(int type);
@@ -34,6 +37,8 @@ protected:
     static std::vector<int> Zones(const CBtn& button);
     // Where a child window of the view lies, in the view's coordinates.
     static QRect InView(const CStationView& view, const QWidget& child);
+    // The station names the view's list shows, and the row it selects.
+    static std::vector<std::string> ListOf(const CStationView& view);
 
     CStationViewHarness harness;
     CScriptedMessageBoxes boxes;
