@@ -124,17 +124,17 @@ TEST_F(CliTest, ImportOfBrokenJsonFailsWithOneLine) {
 TEST_F(CliTest, ExportRefusesForeignMissingAndTruncatedFiles) {
     Spit(dir / "notes.kvx", std::string(100, 'x'));
     CliRun run = Cli("export notes.kvx");
-    EXPECT_EQ(run.exit, 1);
+    EXPECT_EQ(run.exit, 2);
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(
         run.err,
         "corvantine-cli: notes.kvx: This file is not a valid KVX file.  File Open Aborted...\n");
     run = Cli("export missing.kvx");
-    EXPECT_EQ(run.exit, 1);
+    EXPECT_EQ(run.exit, 2);
     EXPECT_EQ(run.err, "corvantine-cli: missing.kvx: No such file or directory\n");
     Spit(dir / "cut.kvx", Slurp(Golden("new_document")).substr(0, 500));
     run = Cli("export cut.kvx");
-    EXPECT_EQ(run.exit, 1);
+    EXPECT_EQ(run.exit, 2);
     EXPECT_EQ(run.err, "corvantine-cli: cut.kvx: not a complete configuration file, or locked by "
                        "another program\n");
 }

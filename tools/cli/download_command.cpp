@@ -7,6 +7,7 @@
 #include "platform/cp1252.h"
 #include "platform/program_settings.h"
 #include "tools/cli/commands.h"
+#include "tools/cli/output.h"
 
 // std
 #include <csignal>
@@ -51,12 +52,18 @@ std::string Printable(const std::string& text) {
 // The progress on the terminal: one line per status; there is no button to wait for.
 class CTerminalDownloadUi final : public CDownloadUi {
 public:
+    explicit CTerminalDownloadUi(CCliContext& context) : m_context(context) {}
     void ShowProgress() override { SetStatus(kInitialStatus); }
-    void SetStatus(const std::string& text) override { std::cout << Printable(text) << std::endl; }
+    void SetStatus(const std::string& text) override {
+        WriteStandardOutput(m_context, Printable(text) + '\n');
+    }
     bool PumpMessages() override { return g_interrupted == 0; }
     void SetCancelButtonText(const std::string&) override {}
     void WaitForClose() override {}
     void CloseProgress() override {}
+
+private:
+    CCliContext& m_context;
 };
 
 // The terminal ui, except that without --yes the confirmation is asked on a terminal.
@@ -101,7 +108,7 @@ void RunDownload(CCliContext& context, const DownloadArgs& args) {
     context.ui.answerYes = args.yes;
 
     CConfirmingUi ui(context.ui);
-    CTerminalDownloadUi progress;
+    CTerminalDownloadUi progress(context);
     const CInterruptScope interrupts;
     switch (OnDownloadConfig(*doc, settings, ui, progress)) {
     case DownloadOutcome::Succeeded:
