@@ -13,3 +13,4 @@ void AddImportCommand(CLI::App& app, CCliContext& context);
 void AddPortsCommand(CLI::App& app, CCliContext& context);
 void AddImageCommand(CLI::App& app, CCliContext& context);
 void AddDownloadCommand(CLI::App& app, CCliContext& context);
+void AddCheckCommand(CLI::App& app, CCliContext& context);

@@ -1,6 +1,7 @@
 // own
 #include "tools/cli/config_json.h"
 #include "platform/cp1252.h"
+#include "tools/cli/text_excerpt.h"
 
 // std
 #include <climits>
@@ -9,6 +10,8 @@
 using Json = nlohmann::ordered_json;
 
 namespace {
+constexpr std::size_t kMaxStations = CStation::kMaxPort * CStation::kMaxAddress;
+
 Json ButtonToJson(const CBtn& button) {
     Json zones = Json::array();
     for (const CZone& zone : button.m_pZones)
@@ -44,7 +47,7 @@ public:
     }
     // A refused setter.
     void Check(bool accepted, const char* accepts) const {
-        if (!accepted) Refuse(m_value.dump() + " refused (" + accepts + ")");
+        if (!accepted) Refuse(Excerpt(m_value.dump()) + " refused (" + accepts + ")");
     }
 
     bool Has(const char* key) const { return m_value.contains(key); }
@@ -62,17 +65,15 @@ public:
             bool known = false;
             for (const char* key : keys)
                 known = known || item.key() == key;
-            if (!known) Refuse("unknown field \"" + item.key() + "\"");
+            if (!known) Refuse("unknown field \"" + Excerpt(item.key()) + "\"");
         }
     }
     // An array of `min` to `max` elements; returns its size.
     std::size_t Array(std::size_t min, std::size_t max) const {
         if (!m_value.is_array()) Refuse("expected an array, found " + Type());
         if (m_value.size() < min || m_value.size() > max) {
-            const std::string accepts = max == SIZE_MAX
-                                            ? "at least " + std::to_string(min)
-                                            : std::to_string(min) + " to " + std::to_string(max);
-            Refuse(std::to_string(m_value.size()) + " elements refused (" + accepts + ")");
+            Refuse(std::to_string(m_value.size()) + " elements refused (" + std::to_string(min) +
+                   " to " + std::to_string(max) + ")");
         }
         return m_value.size();
     }
@@ -89,7 +90,9 @@ public:
     std::string Text() const {
         if (!m_value.is_string()) Refuse("expected a text, found " + Type());
         auto text = Utf8ToCp1252(m_value.get_ref<const std::string&>());
-        if (!text) Refuse(m_value.dump() + " refused (a character without a Windows-1252 form)");
+        if (!text)
+            Refuse(Excerpt(m_value.dump()) +
+                   " refused (a character without a Windows-1252 form)");
         return *text;
     }
 
@@ -138,6 +141,24 @@ std::unique_ptr<CStation> ReadStation(const CReader& in, int maxZones) {
     }
     return station;
 }
+
+// The editor never lets two stations share a port and address: the controller could not tell
+// them apart.
+void RefuseSharedPortAddress(const CReader& stations, const CKVDoc& doc) {
+    for (std::size_t i = 1; i < doc.m_pStations.size(); ++i) {
+        const CStation& station = *doc.m_pStations[i];
+        for (std::size_t j = 0; j < i; ++j) {
+            const CStation& first = *doc.m_pStations[j];
+            if (first.m_nPort != station.m_nPort || first.m_nAddress != station.m_nAddress)
+                continue;
+            const std::string pair =
+                "[" + std::to_string(station.m_nPort) + "-" + std::to_string(station.m_nAddress) + "]";
+            stations[i].Refuse(pair + " of \"" + Cp1252ToUtf8(station.m_strName) +
+                               "\" already used by \"" + Cp1252ToUtf8(first.m_strName) +
+                               "\" (stations[" + std::to_string(j) + "])");
+        }
+    }
+}
 } // namespace
 
 Json ConfigToJson(const CKVDoc& doc) {
@@ -175,12 +196,13 @@ std::optional<std::string> ConfigFromJson(const Json& json, CKVDoc& doc) {
                 doc.m_strZoneNames[n] = names[n].Text();
         }
         if (in.Has("stations")) {
-            // The editor always keeps at least one station.
+            // The editor always keeps at least one station, and at most one per port and address.
             const CReader stations = in["stations"];
-            const std::size_t count = stations.Array(1, SIZE_MAX);
+            const std::size_t count = stations.Array(1, kMaxStations);
             doc.m_pStations.clear();
             for (std::size_t i = 0; i < count; ++i)
                 doc.m_pStations.push_back(ReadStation(stations[i], doc.m_nMaxZones));
+            RefuseSharedPortAddress(stations, doc);
         }
         if (in.Has("softButtons")) {
             const CReader buttons = in["softButtons"];

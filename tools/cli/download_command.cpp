@@ -8,6 +8,7 @@
 #include "platform/program_settings.h"
 #include "tools/cli/commands.h"
 #include "tools/cli/output.h"
+#include "tools/cli/text_excerpt.h"
 
 // std
 #include <csignal>
@@ -41,12 +42,9 @@ private:
     struct sigaction m_previous {};
 };
 
-// Text from the line goes to a terminal: control characters are shown as '?'.
+// Text from the line goes to a terminal.
 std::string Printable(const std::string& text) {
-    std::string shown = Cp1252ToUtf8(text);
-    for (char& c : shown)
-        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = '?';
-    return shown;
+    return ForTerminal(Cp1252ToUtf8(text));
 }
 
 // The progress on the terminal: one line per status; there is no button to wait for.

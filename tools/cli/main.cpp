@@ -25,6 +25,7 @@ int main(int argc, char** argv) {
     AddPortsCommand(app, context);
     AddImageCommand(app, context);
     AddDownloadCommand(app, context);
+    AddCheckCommand(app, context);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {
