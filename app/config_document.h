@@ -1,7 +1,8 @@
 #pragma once
 // CConfigDocument: the configuration document as the editor registers it, a CKVDoc with the
 // document commands of the menus: Save, Save As, Download Config (the controller image, then the
-// download with its progress dialog) and Max Number of Zones. The settings belong to the
+// download with its progress dialog), Max Number of Zones and Check Configuration. The settings
+// belong to the
 // application and must outlive the document.
 
 // own
@@ -16,6 +17,9 @@ public:
 
     void OnDownloadConfig();
     void OnMaxZones();
+    // The findings of the configuration check in a dialog; choosing one shows its cell in the
+    // document's active view.
+    void OnCheckConfig();
 
 private:
     const CProgramSettings& m_settings;
