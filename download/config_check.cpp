@@ -53,8 +53,8 @@ private:
                            m_version.major, m_version.minor));
         const std::size_t stations = m_doc.m_pStations.size();
         if (stations > kMaxStations)
-            Add(Severity::Error, FormatText("%zu stations, more than the controller's %zu",
-                                            stations, kMaxStations));
+            Add(Severity::Error,
+                FormatText("%zu stations, more than the controller's %zu", stations, kMaxStations));
         const std::size_t size = ControllerImage::SizeOf(m_doc);
         if (size > kControllerMemory)
             Add(Severity::Error,
@@ -79,8 +79,7 @@ private:
             for (int j = 0; j < index; ++j) {
                 const CStation& other = *m_doc.m_pStations[j];
                 if (other.m_strName == station.m_strName) {
-                    Add(Severity::Warning, "the name is also used by " + PortAddress(other),
-                        index);
+                    Add(Severity::Warning, "the name is also used by " + PortAddress(other), index);
                     break;
                 }
             }
@@ -130,7 +129,8 @@ private:
     // A character as the user would recognise it; a control character by its code.
     static std::string Shown(unsigned char byte) {
         const char32_t unicode = Cp1252ToUnicode(byte);
-        if (unicode < 0x20 || (unicode >= 0x7F && unicode < 0xA0)) return FormatText("0x%02X", byte);
+        if (unicode < 0x20 || (unicode >= 0x7F && unicode < 0xA0))
+            return FormatText("0x%02X", byte);
         return "\"" + Cp1252ToUtf8(std::string(1, static_cast<char>(byte))) + "\"";
     }
 

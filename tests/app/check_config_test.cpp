@@ -4,6 +4,7 @@
 #include "app/frame_menus.h"
 #include "download/ui/check_config_dlg.h"
 #include "tests/app/app_fixture.h"
+#include "tests/support/add_station.h"
 #include "tests/support/modal_watcher.h"
 #include "tests/support/scripted_ui.h"
 #include "tests/support/temp_dir.h"
@@ -25,13 +26,9 @@ protected:
         CKVDoc doc(ui);
         doc.OnNewDocument();
         doc.m_nMaxZones = 10;
-        auto dock = std::make_unique<CStation>();
-        dock->SetName("Dock");
-        dock->SetType(10);
-        dock->SetPort(2);
-        dock->m_Buttons[2].ToggleZone(11);
-        dock->m_Buttons[4].SetName("Tab\t");
-        doc.m_pStations.push_back(std::move(dock));
+        CStation& dock = AddStation(doc, "Dock", 10, 2, 1);
+        dock.m_Buttons[2].ToggleZone(11);
+        dock.m_Buttons[4].SetName("Tab\t");
         doc.m_SoftButtons[1].ToggleZone(10);
         const std::string path = (folder / "site.kvx").string();
         EXPECT_TRUE(doc.OnSaveDocument(path));

@@ -2,6 +2,7 @@
 
 // own
 #include "model/kv_doc.h"
+#include "tests/support/add_station.h"
 #include "tests/support/program_run.h"
 #include "tests/support/scripted_ui.h"
 #include "tests/support/temp_dir.h"
@@ -22,15 +23,6 @@ protected:
         EXPECT_TRUE(doc.OnSaveDocument((dir / "site.kvx").string()));
         return RunProgram(CORV_CLI, "check site.kvx" + options, dir.Path());
     }
-    CStation& Add(const std::string& name, int type, int port, int address) {
-        auto station = std::make_unique<CStation>();
-        station->SetName(name);
-        station->SetType(type);
-        station->SetPort(port);
-        station->SetAddress(address);
-        doc.m_pStations.push_back(std::move(station));
-        return *doc.m_pStations.back();
-    }
 
     CTempDir dir;
     CScriptedUi ui;
@@ -46,13 +38,13 @@ TEST_F(CheckCommandTest, ACleanConfigurationPrintsNothingAndExitsZero) {
 }
 
 TEST_F(CheckCommandTest, WarningsAloneExitZeroErrorsExitOne) {
-    Add("", 4, 2, 1);
+    AddStation(doc, "", 4, 2, 1);
     CProgramRun run = Check();
     EXPECT_EQ(run.exit, 0);
     EXPECT_EQ(run.out, "warning: [2-1]: the station has no name\n");
 
     // The file keeps the shared pair (the editor mends it); check names it.
-    Add("Dock\x1B[2J", 9, 1, 1);
+    AddStation(doc, "Dock\x1B[2J", 9, 1, 1);
     run = Check(" --controller-version 1.0");
     EXPECT_EQ(run.exit, 1);
     EXPECT_EQ(run.out, "warning: [2-1]: the station has no name\n"

@@ -249,6 +249,7 @@ TEST_F(CliTest, UsageErrorsExitWith64AndHelpListsTheExitStatuses) {
     EXPECT_EQ(Cli("export a.kvx b.kvx").exit, 64);
     const CliRun help = Cli("--help");
     EXPECT_EQ(help.exit, 0);
-    EXPECT_NE(help.out.find("Exit status: 0 success, 1 refused or failed, 2 cannot read, 64 usage."),
-              std::string::npos);
+    EXPECT_NE(
+        help.out.find("Exit status: 0 success, 1 refused or failed, 2 cannot read, 64 usage."),
+        std::string::npos);
 }

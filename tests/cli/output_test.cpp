@@ -48,9 +48,7 @@ CRun RunWithOutput(int out, const std::vector<std::string>& args, const CTempDir
 
 class OutputTest : public testing::Test {
 protected:
-    void SetUp() override {
-        ASSERT_EQ(RunProgram(CORV_CLI, "new site.kvx", dir.Path()).exit, 0);
-    }
+    void SetUp() override { ASSERT_EQ(RunProgram(CORV_CLI, "new site.kvx", dir.Path()).exit, 0); }
     CTempDir dir;
 };
 } // namespace

@@ -2,6 +2,7 @@
 
 // own
 #include "download/config_check.h"
+#include "tests/support/add_station.h"
 #include "tests/support/scripted_ui.h"
 
 // std
@@ -15,13 +16,7 @@ protected:
     ConfigCheckTest() { doc.OnNewDocument(); }
 
     CStation& Add(const std::string& name, int type, int port, int address) {
-        auto station = std::make_unique<CStation>();
-        station->SetName(name);
-        station->SetType(type);
-        station->SetPort(port);
-        station->SetAddress(address);
-        doc.m_pStations.push_back(std::move(station));
-        return *doc.m_pStations.back();
+        return AddStation(doc, name, type, port, address);
     }
     // The one station of a new document, named so that it draws no warning.
     CStation& First() {

@@ -27,8 +27,8 @@ std::optional<ControllerVersion> ParseVersion(const std::string& text) {
     unsigned major = 0, minor = 0;
     int used = 0;
     if (std::sscanf(text.c_str(), "%3u.%3u%n", &major, &minor, &used) != 2 ||
-        static_cast<std::size_t>(used) != text.size() || !std::isdigit(static_cast<unsigned char>(text.front())) ||
-        major > 255 || minor > 255)
+        static_cast<std::size_t>(used) != text.size() ||
+        !std::isdigit(static_cast<unsigned char>(text.front())) || major > 255 || minor > 255)
         return std::nullopt;
     return ControllerVersion{static_cast<int>(major), static_cast<int>(minor)};
 }
@@ -44,9 +44,10 @@ nlohmann::ordered_json FindingToJson(const CKVDoc& doc, const CheckFinding& find
         json["address"] = station.m_nAddress;
     }
     if (finding.button >= 0)
-        json["button"] = finding.station >= 0
-                             ? FormatText("HB-%2.2d", finding.button + 1)
-                             : FormatText("SB-%2.2d", finding.button + CKVDoc::kFirstSoftButtonNumber);
+        json["button"] =
+            finding.station >= 0
+                ? FormatText("HB-%2.2d", finding.button + 1)
+                : FormatText("SB-%2.2d", finding.button + CKVDoc::kFirstSoftButtonNumber);
     if (finding.zone >= 0) json["zone"] = finding.zone + 1;
     return json;
 }
@@ -54,9 +55,8 @@ nlohmann::ordered_json FindingToJson(const CKVDoc& doc, const CheckFinding& find
 void RunCheck(CCliContext& context, const CheckArgs& args) {
     const auto doc = context.OpenConfig(args.path);
     if (!doc) return;
-    const auto findings =
-        CheckConfiguration(*doc, args.version.empty() ? ControllerVersion{}
-                                                      : *ParseVersion(args.version));
+    const auto findings = CheckConfiguration(
+        *doc, args.version.empty() ? ControllerVersion{} : *ParseVersion(args.version));
     std::string out;
     if (args.json) {
         auto list = nlohmann::ordered_json::array();

@@ -91,8 +91,7 @@ public:
         if (!m_value.is_string()) Refuse("expected a text, found " + Type());
         auto text = Utf8ToCp1252(m_value.get_ref<const std::string&>());
         if (!text)
-            Refuse(Excerpt(m_value.dump()) +
-                   " refused (a character without a Windows-1252 form)");
+            Refuse(Excerpt(m_value.dump()) + " refused (a character without a Windows-1252 form)");
         return *text;
     }
 
@@ -151,8 +150,8 @@ void RefuseSharedPortAddress(const CReader& stations, const CKVDoc& doc) {
             const CStation& first = *doc.m_pStations[j];
             if (first.m_nPort != station.m_nPort || first.m_nAddress != station.m_nAddress)
                 continue;
-            const std::string pair =
-                "[" + std::to_string(station.m_nPort) + "-" + std::to_string(station.m_nAddress) + "]";
+            const std::string pair = "[" + std::to_string(station.m_nPort) + "-" +
+                                     std::to_string(station.m_nAddress) + "]";
             stations[i].Refuse(pair + " of \"" + Cp1252ToUtf8(station.m_strName) +
                                "\" already used by \"" + Cp1252ToUtf8(first.m_strName) +
                                "\" (stations[" + std::to_string(j) + "])");

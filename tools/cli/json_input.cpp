@@ -65,8 +65,7 @@ public:
             [[fallthrough]];
         case Event::value:
             if (++m_values > kMaxJsonValues)
-                throw CTooLarge{"more than " + std::to_string(kMaxJsonValues) +
-                                " values refused"};
+                throw CTooLarge{"more than " + std::to_string(kMaxJsonValues) + " values refused"};
             break;
         case Event::key:
             if (++m_fields.back() > kMaxJsonFields)

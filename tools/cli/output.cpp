@@ -35,8 +35,7 @@ bool WriteOutput(CCliContext& context, const std::string& path, std::string_view
     if (path.empty()) return WriteStandardOutput(context, bytes);
     if (context.outputFailed) return false;
     const SaveResult saved = ReplaceFileContents(
-        PosixFileLayer(), path,
-        {reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()});
+        PosixFileLayer(), path, {reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()});
     if (saved.stage == SaveResult::Done) return true;
     ReportWriteError(context, saved.error);
     return false;
