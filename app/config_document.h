@@ -1,9 +1,9 @@
 #pragma once
 // CConfigDocument: the configuration document as the editor registers it, a CKVDoc with the
 // document commands of the menus: Save, Save As, Download Config (the controller image, then the
-// download with its progress dialog) and Max Number of Zones. It keeps a recovery copy of its
-// unsaved changes. The settings and the recovery store belong to the application and must outlive
-// the document.
+// download with its progress dialog), Max Number of Zones and Check Configuration. It keeps a
+// recovery copy of its unsaved changes. The settings and the recovery store belong to the
+// application and must outlive the document.
 
 // own
 #include "app/recovery_keeper.h"
@@ -20,6 +20,9 @@ public:
 
     void OnDownloadConfig();
     void OnMaxZones();
+    // The findings of the configuration check in a dialog; choosing one shows its cell in the
+    // document's active view.
+    void OnCheckConfig();
 
     // Every change sets the flag, so the recovery copy follows it from here.
     void SetModifiedFlag(bool modified = true) override;

@@ -26,7 +26,10 @@ constexpr E kOptionsWithDocument[] = {
     {"&Communications...", ID_TOOLS_COMMUNICATIONS},
 };
 constexpr E kToolsWithoutDocument[] = {{"&Options", 0, nullptr, kOptionsWithoutDocument}};
-constexpr E kToolsWithDocument[] = {{"&Options", 0, nullptr, kOptionsWithDocument}};
+constexpr E kToolsWithDocument[] = {
+    {"&Options", 0, nullptr, kOptionsWithDocument},
+    {"Check &Configuration...", ID_TOOLS_CHECK_CONFIG},
+};
 constexpr E kHelp[] = {{"&About Corvantn...", ID_APP_ABOUT}};
 
 constexpr E kFileWithoutDocument[] = {

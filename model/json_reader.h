@@ -4,6 +4,7 @@
 // CJsonRefusal. The JSON value must outlive the reader.
 
 // own
+#include "model/text_excerpt.h"
 #include "platform/cp1252.h"
 
 // std
@@ -27,7 +28,7 @@ public:
     }
     // A refused setter.
     void Check(bool accepted, const char* accepts) const {
-        if (!accepted) Refuse(m_value.dump() + " refused (" + accepts + ")");
+        if (!accepted) Refuse(Excerpt(m_value.dump()) + " refused (" + accepts + ")");
     }
 
     bool Has(const char* key) const { return m_value.contains(key); }
@@ -45,7 +46,7 @@ public:
             bool known = false;
             for (const char* key : keys)
                 known = known || item.key() == key;
-            if (!known) Refuse("unknown field \"" + item.key() + "\"");
+            if (!known) Refuse("unknown field \"" + Excerpt(item.key()) + "\"");
         }
     }
     // An array of `min` to `max` elements; returns its size.
@@ -72,7 +73,8 @@ public:
     std::string Text() const {
         if (!m_value.is_string()) Refuse("expected a text, found " + Type());
         auto text = Utf8ToCp1252(m_value.get_ref<const std::string&>());
-        if (!text) Refuse(m_value.dump() + " refused (a character without a Windows-1252 form)");
+        if (!text)
+            Refuse(Excerpt(m_value.dump()) + " refused (a character without a Windows-1252 form)");
         return *text;
     }
 

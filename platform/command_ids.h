@@ -50,6 +50,9 @@ inline constexpr CommandId ID_TOOLS_COMMUNICATIONS = 32771;
 inline constexpr CommandId ID_VIEW_STATION_ADDRESSES = 32776;
 inline constexpr CommandId ID_MAX_ZONES = 32779;
 
+// Tools
+inline constexpr CommandId ID_TOOLS_CHECK_CONFIG = 32791;
+
 // Hidden switches, reached only through the accelerator table
 inline constexpr CommandId ID_SWITCH_48BUTTON = 32782;
 inline constexpr CommandId ID_SWITCH_TEST = 32783;

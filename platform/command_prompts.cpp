@@ -45,6 +45,8 @@ const char* CommandPrompt(CommandId id) {
         return "Show or hide the toolbar";
     case ID_VIEW_STATUS_BAR:
         return "Show or hide the status bar";
+    case ID_TOOLS_CHECK_CONFIG:
+        return "Check the active document for what would stop or spoil a download";
     default:
         return "";
     }

@@ -146,6 +146,17 @@ void CStationView::ShowStation(int station) {
     }
 }
 
+void CStationView::ShowCell(int station, int row, int col) {
+    CKVDoc* doc = GetDocument();
+    if (doc == nullptr || station < 0 || station >= static_cast<int>(doc->m_pStations.size()))
+        return;
+    doc->m_nCurStation = station;
+    ShowStation(station);
+    if (m_Grid.m_hGrid == nullptr) return;
+    m_Grid.GetDll().SSSetActiveCell(m_Grid.m_hGrid, row, col);
+    m_Grid.setFocus(Qt::OtherFocusReason);
+}
+
 void CStationView::BuildGrid(const CKVDoc& doc, const CStation& station) {
     CGraphicsDll& dll = m_Grid.GetDll();
     if (m_Grid.m_hGrid == nullptr && dll.IsLoaded() && dll.SSNew(nullptr, &m_Grid.m_hGrid) == 0) {

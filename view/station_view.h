@@ -56,6 +56,9 @@ public:
     // Shows station `station` (an index in m_pStations) in the edit boxes and the grid and
     // selects it in the list; an index with no station changes nothing.
     void ShowStation(int station);
+    // Selects station `station`, shows it and puts the grid's active cell on (row, col), as
+    // ShowStation does with (1, 1); the grid gets the focus.
+    void ShowCell(int station, int row, int col);
     // Places the child windows for a client area of cx by cy pixels.
     void LayoutControls(int cx, int cy);
 

@@ -116,6 +116,7 @@ TEST_F(FrameTest, MenuWithDocumentHasItsItemsInOrderAndGoesWithTheLastDocument) 
         "&Tools > &Options > View Station &Addresses = 32776",
         "&Tools > &Options > &Max Number of Zones... = 32779",
         "&Tools > &Options > &Communications... = 32771",
+        "&Tools > Check &Configuration... = 32791",
         "&Window > &New Window = 57648",
         "&Window > &Cascade = 57650",
         "&Window > &Tile = 57651",

@@ -9,6 +9,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
+#include <sys/stat.h>
 
 namespace fs = std::filesystem;
 
@@ -104,7 +105,7 @@ TEST_F(CliTest, ImportRefusesTheFirstRefusedFieldAndWritesNothing) {
                   "softButtons[1].zones[1]: zone 4 listed twice");
     ExpectRefused(R"({"stations": [{"type": 3, "buttons": [{}, {}, {}, {}]}]})",
                   "stations[0].buttons: 4 elements refused (0 to 3)");
-    ExpectRefused(R"({"stations": []})", "stations: 0 elements refused (at least 1)");
+    ExpectRefused(R"({"stations": []})", "stations: 0 elements refused (1 to 240)");
     ExpectRefused(R"({"zoneNames": ["\u4e2d"]})",
                   "zoneNames[0]: \"\u4e2d\" refused (a character without a Windows-1252 form)");
     ExpectRefused(R"({"maxZone": 10})", "top level: unknown field \"maxZone\"");
@@ -124,17 +125,17 @@ TEST_F(CliTest, ImportOfBrokenJsonFailsWithOneLine) {
 TEST_F(CliTest, ExportRefusesForeignMissingAndTruncatedFiles) {
     Spit(dir / "notes.kvx", std::string(100, 'x'));
     CliRun run = Cli("export notes.kvx");
-    EXPECT_EQ(run.exit, 1);
+    EXPECT_EQ(run.exit, 2);
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(
         run.err,
         "corvantine-cli: notes.kvx: This file is not a valid KVX file.  File Open Aborted...\n");
     run = Cli("export missing.kvx");
-    EXPECT_EQ(run.exit, 1);
+    EXPECT_EQ(run.exit, 2);
     EXPECT_EQ(run.err, "corvantine-cli: missing.kvx: No such file or directory\n");
     Spit(dir / "cut.kvx", Slurp(Golden("new_document")).substr(0, 500));
     run = Cli("export cut.kvx");
-    EXPECT_EQ(run.exit, 1);
+    EXPECT_EQ(run.exit, 2);
     EXPECT_EQ(run.err, "corvantine-cli: cut.kvx: not a complete configuration file, or locked by "
                        "another program\n");
 }
@@ -143,4 +144,112 @@ TEST_F(CliTest, SaveFailureIsReportedWithTheToolkitText) {
     const CliRun run = Cli("new no/such/folder.kvx");
     EXPECT_EQ(run.exit, 1);
     EXPECT_EQ(run.err, "corvantine-cli: Invalid filename.\n");
+}
+
+namespace {
+// `count` stations, each on its own port and address unless `sharedLast` puts the last one on
+// the first one's pair.
+std::string Stations(int count, bool sharedLast = false) {
+    nlohmann::json stations = nlohmann::json::array();
+    for (int i = 0; i < count; ++i) {
+        const int pair = sharedLast && i == count - 1 ? 0 : i;
+        stations.push_back({{"name", "S" + std::to_string(i)},
+                            {"port", pair / 15 + 1},
+                            {"address", pair % 15 + 1}});
+    }
+    return nlohmann::json{{"stations", stations}}.dump();
+}
+
+std::string Repeat(const std::string& text, int times) {
+    std::string repeated;
+    for (int i = 0; i < times; ++i)
+        repeated += text;
+    return repeated;
+}
+} // namespace
+
+TEST_F(CliTest, ImportRefusesWhatTheEditorCannotHoldAndLeavesTheTargetAlone) {
+    ASSERT_EQ(Cli("new out.kvx").exit, 0);
+    const std::string before = Slurp(dir / "out.kvx");
+    const auto expectRefused = [&](const std::string& json, const std::string& line) {
+        Spit(dir / "in.json", json);
+        const CliRun run = Cli("import in.json -o out.kvx");
+        EXPECT_EQ(run.exit, 1) << line;
+        EXPECT_EQ(run.err, "corvantine-cli: in.json: " + line + "\n");
+        EXPECT_EQ(Slurp(dir / "out.kvx"), before) << line;
+    };
+    expectRefused(R"({"stations": [{"name": "Front desk", "port": 3, "address": 7},
+                                    {"name": "Panel", "port": 3, "address": 8},
+                                    {"name": "Dock Door", "port": 3, "address": 7}]})",
+                  "stations[2]: [3-7] of \"Dock Door\" already used by \"Front desk\" "
+                  "(stations[0])");
+    expectRefused(Stations(240, true),
+                  "stations[239]: [1-1] of \"S239\" already used by \"S0\" (stations[0])");
+    expectRefused(Stations(241), "stations: 241 elements refused (1 to 240)");
+    expectRefused(R"({"stations": [{"port": 0}]})", "stations[0].port: 0 refused (1 to 16)");
+
+    // At most 60 characters of a refused value are quoted.
+    const std::string longName(10000, 'n');
+    expectRefused(R"({"stations": [{"name": ")" + longName + "\"}]}",
+                  "stations[0].name: \"" + std::string(59, 'n') +
+                      "... refused (at most 25 characters)");
+    // Characters are counted, not bytes: an accented letter is never cut in half.
+    expectRefused("{\"" + Repeat("\xC3\xA9", 100) + "\": 1}",
+                  "top level: unknown field \"" + Repeat("\xC3\xA9", 60) + "...\"");
+
+    Spit(dir / "in.json", Stations(240));
+    EXPECT_EQ(Cli("import in.json -o out.kvx").exit, 0);
+    EXPECT_EQ(nlohmann::json::parse(Cli("export out.kvx").out)["stations"].size(), 240u);
+}
+
+TEST_F(CliTest, ImportRefusesInputsItCannotReadAtOnce) {
+    ASSERT_EQ(Cli("new out.kvx").exit, 0);
+    const std::string before = Slurp(dir / "out.kvx");
+    const auto expectUnread = [&](const std::string& input, const std::string& line) {
+        const CliRun run = Cli("import " + input + " -o out.kvx");
+        EXPECT_EQ(run.exit, 2) << line;
+        EXPECT_EQ(run.err, "corvantine-cli: " + input + ": " + line + "\n");
+        EXPECT_EQ(Slurp(dir / "out.kvx"), before) << line;
+    };
+    fs::create_directory(dir / "folder");
+    expectUnread("folder", "not a regular file");
+    // Nobody writes to the FIFO: reading it would wait for ever.
+    ASSERT_EQ(mkfifo((dir / "fifo").c_str(), 0600), 0);
+    expectUnread("fifo", "not a regular file");
+    expectUnread("missing.json", "No such file or directory");
+    fs::resize_file((Spit(dir / "big.json", ""), dir / "big.json"), (16 << 20) + 1);
+    expectUnread("big.json", "16777217 bytes refused (at most 16 MB)");
+
+    // Shapes whose parse would take minutes or gigabytes are refused while parsing.
+    std::string keys = "{";
+    for (int i = 0; i < 200000; ++i)
+        keys += (i ? ",\"k" : "\"k") + std::to_string(i) + "\":0";
+    Spit(dir / "keys.json", keys + "}");
+    expectUnread("keys.json", "an object of more than 64 fields refused");
+    Spit(dir / "deep.json", std::string(100000, '[') + std::string(100000, ']'));
+    expectUnread("deep.json", "nesting deeper than 32 levels refused");
+    std::string values = "[";
+    for (int i = 0; i < 2100000; ++i)
+        values += i ? ",0" : "0";
+    Spit(dir / "values.json", values + "]");
+    expectUnread("values.json", "more than 2000000 values refused");
+
+    // The parser's complaint quotes at most 60 characters of what it read.
+    Spit(dir / "broken.json", "{\"name\": \"" + std::string(100000, 'x') + "\x01\"}");
+    const CliRun run = Cli("import broken.json -o out.kvx");
+    EXPECT_EQ(run.exit, 2);
+    EXPECT_LT(run.err.size(), 400u);
+    EXPECT_NE(run.err.find(std::string(50, 'x') + "..."), std::string::npos) << run.err;
+}
+
+TEST_F(CliTest, UsageErrorsExitWith64AndHelpListsTheExitStatuses) {
+    EXPECT_EQ(Cli("").exit, 64);
+    EXPECT_EQ(Cli("frobnicate").exit, 64);
+    EXPECT_EQ(Cli("import in.json").exit, 64);
+    EXPECT_EQ(Cli("export a.kvx b.kvx").exit, 64);
+    const CliRun help = Cli("--help");
+    EXPECT_EQ(help.exit, 0);
+    EXPECT_NE(
+        help.out.find("Exit status: 0 success, 1 refused or failed, 2 cannot read, 64 usage."),
+        std::string::npos);
 }

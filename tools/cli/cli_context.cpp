@@ -9,7 +9,12 @@
 
 void CCliContext::Fail(const std::string& line) {
     std::cerr << "corvantine-cli: " << line << '\n';
-    exitCode = 1;
+    exitCode = kExitRefused;
+}
+
+void CCliContext::CannotRead(const std::string& line) {
+    std::cerr << "corvantine-cli: " << line << '\n';
+    exitCode = kExitCannotRead;
 }
 
 std::unique_ptr<CKVDoc> CCliContext::OpenConfig(const std::string& path) {
@@ -21,11 +26,11 @@ std::unique_ptr<CKVDoc> CCliContext::OpenConfig(const std::string& path) {
     if (opened) return doc;
     // The document refuses most files silently; a script still needs to hear why it stopped.
     if (ui.messages != shown) {
-        exitCode = 1;
+        exitCode = kExitCannotRead;
     } else if (access(path.c_str(), R_OK) != 0) {
-        Fail(path + ": " + std::strerror(errno));
+        CannotRead(path + ": " + std::strerror(errno));
     } else {
-        Fail(path + ": not a complete configuration file, or locked by another program");
+        CannotRead(path + ": not a complete configuration file, or locked by another program");
     }
     return nullptr;
 }

@@ -9,12 +9,22 @@
 #include <memory>
 #include <string>
 
+// Exit statuses, as --help documents them.
+inline constexpr int kExitRefused = 1;
+inline constexpr int kExitCannotRead = 2;
+inline constexpr int kExitUsage = 64;
+
 struct CCliContext {
     // Prints "corvantine-cli: <line>" on standard error and makes the exit code 1.
     void Fail(const std::string& line);
-    // The configuration in `path`, or nullptr after a refusal that has been reported.
+    // As Fail, for an input that cannot be read: exit code 2.
+    void CannotRead(const std::string& line);
+    // The configuration in `path`, or nullptr after a refusal that has been reported (exit code 2:
+    // the input cannot be read as a configuration).
     std::unique_ptr<CKVDoc> OpenConfig(const std::string& path);
 
     CTerminalUi ui;
     int exitCode = 0;
+    // Set by the output helpers after the first failed write.
+    bool outputFailed = false;
 };

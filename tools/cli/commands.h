@@ -14,3 +14,4 @@ void AddPortsCommand(CLI::App& app, CCliContext& context);
 void AddImageCommand(CLI::App& app, CCliContext& context);
 void AddDownloadCommand(CLI::App& app, CCliContext& context);
 void AddLoopbackCommand(CLI::App& app, CCliContext& context);
+void AddCheckCommand(CLI::App& app, CCliContext& context);

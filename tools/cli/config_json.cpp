@@ -2,8 +2,31 @@
 #include "tools/cli/config_json.h"
 #include "model/station_json.h"
 #include "platform/cp1252.h"
+#include "model/text_excerpt.h"
 
 using Json = nlohmann::ordered_json;
+
+namespace {
+constexpr std::size_t kMaxStations = CStation::kMaxPort * CStation::kMaxAddress;
+
+// The editor never lets two stations share a port and address: the controller could not tell
+// them apart.
+void RefuseSharedPortAddress(const CJsonReader& stations, const CKVDoc& doc) {
+    for (std::size_t i = 1; i < doc.m_pStations.size(); ++i) {
+        const CStation& station = *doc.m_pStations[i];
+        for (std::size_t j = 0; j < i; ++j) {
+            const CStation& first = *doc.m_pStations[j];
+            if (first.m_nPort != station.m_nPort || first.m_nAddress != station.m_nAddress)
+                continue;
+            const std::string pair = "[" + std::to_string(station.m_nPort) + "-" +
+                                     std::to_string(station.m_nAddress) + "]";
+            stations[i].Refuse(pair + " of \"" + Cp1252ToUtf8(station.m_strName) +
+                               "\" already used by \"" + Cp1252ToUtf8(first.m_strName) +
+                               "\" (stations[" + std::to_string(j) + "])");
+        }
+    }
+}
+} // namespace
 
 Json ConfigToJson(const CKVDoc& doc) {
     Json zoneNames = Json::array();
@@ -40,12 +63,13 @@ std::optional<std::string> ConfigFromJson(const Json& json, CKVDoc& doc) {
                 doc.m_strZoneNames[n] = names[n].Text();
         }
         if (in.Has("stations")) {
-            // The editor always keeps at least one station.
+            // The editor always keeps at least one station, and at most one per port and address.
             const CJsonReader stations = in["stations"];
-            const std::size_t count = stations.Array(1, SIZE_MAX);
+            const std::size_t count = stations.Array(1, kMaxStations);
             doc.m_pStations.clear();
             for (std::size_t i = 0; i < count; ++i)
                 doc.m_pStations.push_back(ReadStation(stations[i], doc.m_nMaxZones));
+            RefuseSharedPortAddress(stations, doc);
         }
         if (in.Has("softButtons")) {
             const CJsonReader buttons = in["softButtons"];

@@ -3,9 +3,7 @@
 // own
 #include "tools/cli/commands.h"
 #include "tools/cli/config_json.h"
-
-// std
-#include <iostream>
+#include "tools/cli/output.h"
 
 void AddExportCommand(CLI::App& app, CCliContext& context) {
     auto* command = app.add_subcommand("export", "Print a configuration as JSON");
@@ -13,6 +11,6 @@ void AddExportCommand(CLI::App& app, CCliContext& context) {
     command->add_option("FILE", *path, "the .kvx file to read")->required();
     command->callback([&context, path] {
         const auto doc = context.OpenConfig(*path);
-        if (doc) std::cout << ConfigToJson(*doc).dump(2) << '\n';
+        if (doc) WriteStandardOutput(context, ConfigToJson(*doc).dump(2) + '\n');
     });
 }

@@ -1,11 +1,10 @@
 // import FILE.json -o FILE.kvx: writes a configuration from JSON through the model's setters.
+// Whatever the editor would refuse is refused here too, and then nothing is written.
 
 // own
 #include "tools/cli/commands.h"
 #include "tools/cli/config_json.h"
-
-// std
-#include <fstream>
+#include "tools/cli/json_input.h"
 
 void AddImportCommand(CLI::App& app, CCliContext& context) {
     struct Args {
@@ -17,18 +16,12 @@ void AddImportCommand(CLI::App& app, CCliContext& context) {
     command->add_option("FILE", args->json, "the JSON file to read")->required();
     command->add_option("-o,--output", args->output, "the .kvx file to write")->required();
     command->callback([&context, args] {
-        std::ifstream in(args->json, std::ios::binary);
-        if (!in) return context.Fail(args->json + ": cannot be opened");
-        nlohmann::ordered_json json;
-        try {
-            json = nlohmann::ordered_json::parse(in);
-        } catch (const nlohmann::json::exception& e) {
-            return context.Fail(args->json + ": not valid JSON: " + e.what());
-        }
+        const auto json = ReadJsonInput(context, args->json);
+        if (!json) return;
         CKVDoc doc(context.ui);
         doc.OnNewDocument();
-        if (const auto refusal = ConfigFromJson(json, doc))
+        if (const auto refusal = ConfigFromJson(*json, doc))
             return context.Fail(args->json + ": " + *refusal);
-        if (!doc.OnSaveDocument(args->output)) context.exitCode = 1; // reported by the document
+        if (!doc.OnSaveDocument(args->output)) context.exitCode = kExitRefused;
     });
 }

@@ -2,9 +2,21 @@
 
 // own
 #include "tools/cli/commands.h"
+#include "tools/cli/output.h"
+
+// std
+#include <csignal>
+
+namespace {
+constexpr const char* kExitStatusHelp =
+    "Exit status: 0 success, 1 refused or failed, 2 cannot read, 64 usage.";
+} // namespace
 
 int main(int argc, char** argv) {
+    // A closed pipe is reported as a write error rather than ending the tool without a word.
+    std::signal(SIGPIPE, SIG_IGN);
     CLI::App app{"Corvantine configuration tool", "corvantine-cli"};
+    app.footer(kExitStatusHelp);
     app.require_subcommand(1);
     CCliContext context;
     AddNewCommand(app, context);
@@ -14,6 +26,13 @@ int main(int argc, char** argv) {
     AddImageCommand(app, context);
     AddDownloadCommand(app, context);
     AddLoopbackCommand(app, context);
-    CLI11_PARSE(app, argc, argv);
+    AddCheckCommand(app, context);
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& error) {
+        // Help is a success; every other parse error is a usage error, whatever CLI11 numbers it.
+        if (app.exit(error) != 0) context.exitCode = kExitUsage;
+    }
+    CloseStandardOutput(context);
     return context.exitCode;
 }

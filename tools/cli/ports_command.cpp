@@ -3,16 +3,16 @@
 // own
 #include "serial/serial_port.h"
 #include "tools/cli/commands.h"
+#include "tools/cli/output.h"
 
-// std
-#include <iostream>
-
-void AddPortsCommand(CLI::App& app, CCliContext&) {
+void AddPortsCommand(CLI::App& app, CCliContext& context) {
     auto* command = app.add_subcommand("ports", "List the serial ports, one name per line");
-    command->callback([] {
+    command->callback([&context] {
         CSerialPort port;
         const int count = port.EnumeratePorts();
+        std::string names;
         for (int i = 0; i < count; ++i)
-            std::cout << port.GetPortName(i) << '\n';
+            names += port.GetPortName(i) + '\n';
+        WriteStandardOutput(context, names);
     });
 }
