@@ -13,3 +13,6 @@ void AddImportCommand(CLI::App& app, CCliContext& context);
 void AddPortsCommand(CLI::App& app, CCliContext& context);
 void AddImageCommand(CLI::App& app, CCliContext& context);
 void AddDownloadCommand(CLI::App& app, CCliContext& context);
+void AddDecodeCommand(CLI::App& app, CCliContext& context);
+void AddDiffCommand(CLI::App& app, CCliContext& context);
+void AddReportCommand(CLI::App& app, CCliContext& context);

@@ -9,24 +9,32 @@
 using Json = nlohmann::ordered_json;
 
 namespace {
-Json ButtonToJson(const CBtn& button) {
-    Json zones = Json::array();
-    for (const CZone& zone : button.m_pZones)
-        zones.push_back(zone.m_nZone + 1);
-    return {{"name", Cp1252ToUtf8(button.m_strName)}, {"zones", std::move(zones)}};
+Json ButtonToJson(const ContentsButton& button) {
+    Json json = Json::object();
+    if (button.name) json["name"] = Cp1252ToUtf8(*button.name);
+    Json& zones = json["zones"] = Json::array();
+    for (int zone : button.zones)
+        zones.push_back(zone + 1);
+    return json;
 }
 
-Json StationToJson(const CStation& station) {
-    Json buttons = Json::array();
-    for (int n = 0; n < station.m_nType && n < CStation::kButtonSlots; ++n)
-        buttons.push_back(ButtonToJson(station.m_Buttons[n]));
-    return {{"name", Cp1252ToUtf8(station.m_strName)},
-            {"type", station.m_nType},
-            {"port", station.m_nPort},
-            {"address", station.m_nAddress},
-            {"group", station.m_nGroup},
-            {"lcdText", Cp1252ToUtf8(station.m_strLcdText)},
-            {"buttons", std::move(buttons)}};
+Json ButtonsToJson(const std::vector<ContentsButton>& buttons) {
+    Json json = Json::array();
+    for (const ContentsButton& button : buttons)
+        json.push_back(ButtonToJson(button));
+    return json;
+}
+
+Json StationToJson(const ContentsStation& station) {
+    Json json = Json::object();
+    if (station.name) json["name"] = Cp1252ToUtf8(*station.name);
+    json["type"] = station.type;
+    json["port"] = station.port;
+    json["address"] = station.address;
+    json["group"] = station.group;
+    if (station.lcdText) json["lcdText"] = Cp1252ToUtf8(*station.lcdText);
+    json["buttons"] = ButtonsToJson(station.buttons);
+    return json;
 }
 
 struct CRefusal {
@@ -140,21 +148,24 @@ std::unique_ptr<CStation> ReadStation(const CReader& in, int maxZones) {
 }
 } // namespace
 
+Json ContentsToJson(const ConfigContents& contents) {
+    Json json = Json::object();
+    if (contents.version) json["version"] = *contents.version;
+    json["maxZones"] = contents.maxZones;
+    if (contents.zoneNames) {
+        Json& names = json["zoneNames"] = Json::array();
+        for (const std::string& name : *contents.zoneNames)
+            names.push_back(Cp1252ToUtf8(name));
+    }
+    Json& stations = json["stations"] = Json::array();
+    for (const ContentsStation& station : contents.stations)
+        stations.push_back(StationToJson(station));
+    json["softButtons"] = ButtonsToJson(contents.softButtons);
+    return json;
+}
+
 Json ConfigToJson(const CKVDoc& doc) {
-    Json zoneNames = Json::array();
-    for (int n = 0; n < doc.m_nMaxZones; ++n)
-        zoneNames.push_back(Cp1252ToUtf8(doc.m_strZoneNames[n]));
-    Json stations = Json::array();
-    for (const auto& station : doc.m_pStations)
-        stations.push_back(StationToJson(*station));
-    Json softButtons = Json::array();
-    for (const CBtn& button : doc.m_SoftButtons)
-        softButtons.push_back(ButtonToJson(button));
-    return {{"version", doc.m_wVersion},
-            {"maxZones", doc.m_nMaxZones},
-            {"zoneNames", std::move(zoneNames)},
-            {"stations", std::move(stations)},
-            {"softButtons", std::move(softButtons)}};
+    return ContentsToJson(ContentsOf(doc));
 }
 
 std::optional<std::string> ConfigFromJson(const Json& json, CKVDoc& doc) {

@@ -13,6 +13,9 @@ int main(int argc, char** argv) {
     AddPortsCommand(app, context);
     AddImageCommand(app, context);
     AddDownloadCommand(app, context);
+    AddDecodeCommand(app, context);
+    AddDiffCommand(app, context);
+    AddReportCommand(app, context);
     CLI11_PARSE(app, argc, argv);
     return context.exitCode;
 }
