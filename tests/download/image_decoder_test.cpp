@@ -126,52 +126,24 @@ TEST_F(ImageDecoderTest, RefusesDamageSayingWhereItBreaks) {
     b[100] ^= 0x01;
     EXPECT_EQ(Refusal(b).rfind("byte 2: checksum 0x", 0), 0u) << Refusal(b);
 
-    b = good;
-    b[5] = 0x02;
-    Reseal(b);
-    EXPECT_EQ(Refusal(b), "byte 5: format byte 0x02 (0x01)");
-
-    b = good;
-    b[7] = 100;
-    Reseal(b);
-    EXPECT_EQ(Refusal(b), "byte 7: zone count 100 (1 to 99)");
-
-    b = good;
-    b[16] = 0x10; // port 2, address 0
-    Reseal(b);
-    EXPECT_EQ(Refusal(b), "byte 16: station 1: address 0 (1 to 15)");
-
-    b = good;
-    b[17] = 6;
-    Reseal(b);
-    EXPECT_EQ(Refusal(b), "byte 17: station 1: type code 6 (0 to 5)");
-
-    b = good;
-    b[17] = 0; // a 4-button station: the image is then too long for its contents
-    Reseal(b);
-    EXPECT_EQ(Refusal(b).rfind("byte 0: an image of these 1 stations and 99 zones has ", 0), 0u);
-
-    b = good;
-    b[22] = 17;
-    Reseal(b);
-    EXPECT_EQ(Refusal(b), "byte 22: station 1: group 17 (0 to 16)");
-
-    b = good;
-    b[18] += 1;
-    Reseal(b);
-    EXPECT_EQ(Refusal(b), "byte 18: zone map offset 25, where the image has it at 24");
-
-    // Zone 100 is the low bit past zone 99 in the last byte of the first map.
-    b = good;
-    b[24 + 12] |= 0x10;
-    Reseal(b);
-    EXPECT_EQ(Refusal(b), "byte 36: zone 100 set, beyond the 99 zones");
-
-    b = good;
-    b[20] = 0;
-    b[21] = 0;
-    Reseal(b);
-    EXPECT_EQ(Refusal(b).rfind("byte 20: LCD text offset 0, where the image has it at ", 0), 0u);
+    // One byte changed and the checksum made right again, so that only the change is seen.
+    const auto damaged = [&good](std::size_t at, int value) {
+        Bytes d = good;
+        d[at] = static_cast<uint8_t>(value);
+        Reseal(d);
+        return Refusal(d);
+    };
+    EXPECT_EQ(damaged(5, 0x02), "byte 5: format byte 0x02 (0x01)");
+    EXPECT_EQ(damaged(7, 100), "byte 7: zone count 100 (1 to 99)");
+    EXPECT_EQ(damaged(16, 0x10), "byte 16: station 1: address 0 (1 to 15)"); // port 2, address 0
+    EXPECT_EQ(damaged(17, 6), "byte 17: station 1: type code 6 (0 to 5)");
+    // A 4-button station: the image is then too long for what it holds.
+    EXPECT_EQ(damaged(17, 0).rfind("byte 0: an image of these 1 stations and 99 zones has ", 0), 0u);
+    EXPECT_EQ(damaged(22, 17), "byte 22: station 1: group 17 (0 to 16)");
+    EXPECT_EQ(damaged(18, good[18] + 1), "byte 18: zone map offset 25, where the image has it at 24");
+    // Zone 100 is the bit after zone 99 in the last byte of the first map.
+    EXPECT_EQ(damaged(24 + 12, good[24 + 12] | 0x10), "byte 36: zone 100 set, beyond the 99 zones");
+    EXPECT_EQ(damaged(21, 0).rfind("byte 20: LCD text offset ", 0), 0u);
 }
 
 TEST_F(ImageDecoderTest, AnyDamagedByteIsRefusedOrReadNeverBeyondTheBytes) {
