@@ -52,6 +52,7 @@ constexpr E kFileWithDocument[] = {
     {"&Print...", ID_FILE_PRINT, "Ctrl+P"},
     {"Print Pre&view", ID_FILE_PRINT_PREVIEW},
     {"P&rint Setup...", ID_FILE_PRINT_SETUP},
+    {"&Export Report...", ID_FILE_EXPORT_REPORT},
     kSeparator,
     {"&Download Config...", ID_DOWNLOAD_CONFIG},
     kSeparator,

@@ -111,6 +111,7 @@ void CKVApp::KeepUnsavedDocuments() {
 
 CommandHandlers CKVApp::FindCommand(CommandId id) {
     if (auto found = FindInTable(*this, kCommands, id)) return found;
+    if (auto found = m_reportCommands.FindCommand(id)) return found;
     return m_switches.FindCommand(id);
 }
 
@@ -122,9 +123,13 @@ void CKVApp::OnFileOpen() {
     if (const auto path = m_ui.AskOpenFileName(OpenFileRequest())) OpenDocumentFile(*path);
 }
 
+QPrinter& CKVApp::Printer() {
+    if (!m_pPrinter) m_pPrinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *m_pPrinter;
+}
+
 void CKVApp::OnFilePrintSetup() {
-    if (!m_pPrinter) m_pPrinter = std::make_unique<QPrinter>();
-    QPageSetupDialog dialog(m_pPrinter.get(), m_pMainWnd.get());
+    QPageSetupDialog dialog(&Printer(), m_pMainWnd.get());
     dialog.exec();
 }
 

@@ -15,6 +15,7 @@
 // own
 #include "app/hidden_switches.h"
 #include "app/recent_file_list.h"
+#include "app/report_commands.h"
 #include "app/window_placement.h"
 #include "model/recovery_store.h"
 #include "platform/command_target.h"
@@ -69,6 +70,8 @@ public:
     // The document of `path`, opened (or activated when already open); null when refused. A
     // refused recent file leaves the list.
     CDocument* OpenDocumentFile(const std::string& path);
+    // The printer of Print Setup, Print, Print Preview and the exported PDF's page.
+    QPrinter& Printer();
 
     CProgramSettings m_settings;
     CHiddenSwitches m_switches{m_settings};
@@ -76,6 +79,7 @@ public:
     CRecentFileList m_recentFiles;
     CStationCommands m_stationCommands{m_settings};
     CRecoveryStore m_recovery{CRecoveryStore::DefaultFolder()};
+    CReportCommands m_reportCommands{*this};
     // Set at start-up when the grid component loaded, released at exit.
     std::unique_ptr<CGraphicsDll> m_pGraphicsDll;
     std::unique_ptr<CKVFrame> m_pMainWnd;

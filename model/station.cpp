@@ -27,6 +27,12 @@ int CStation::TypeCode(int type) {
     return found == kTypesByCode.end() ? -1 : static_cast<int>(found - kTypesByCode.begin());
 }
 
+int CStation::TypeOfCode(int code) {
+    return code >= 0 && code < static_cast<int>(kTypesByCode.size())
+               ? kTypesByCode[static_cast<std::size_t>(code)]
+               : 0;
+}
+
 bool CStation::SetName(const std::string& name) {
     return Store(m_strName, name, name.size() <= kMaxName);
 }

@@ -45,6 +45,8 @@ public:
     // Type code 0..5 of a valid type (4, 10, 48, 3, 9, 47 in this order), as the controller
     // image and the view layouts number the types; -1 for any other value.
     static int TypeCode(int type);
+    // The type of type code `code`; 0 for a code outside 0..5.
+    static int TypeOfCode(int code);
 
     std::array<CBtn, kButtonSlots> m_Buttons;
     std::string m_strName;

@@ -18,6 +18,7 @@ inline constexpr CommandId ID_FILE_MRU_FILE2 = 57617;
 inline constexpr CommandId ID_FILE_MRU_FILE3 = 57618;
 inline constexpr CommandId ID_FILE_MRU_FILE4 = 57619;
 inline constexpr CommandId ID_DOWNLOAD_CONFIG = 32778;
+inline constexpr CommandId ID_FILE_EXPORT_REPORT = 32790;
 
 // Edit
 inline constexpr CommandId ID_EDIT_COPY = 57634;

@@ -19,6 +19,8 @@ const char* CommandPrompt(CommandId id) {
         return "Print the active document";
     case ID_FILE_PRINT_PREVIEW:
         return "Display full pages";
+    case ID_FILE_EXPORT_REPORT:
+        return "Save the zone report of the active document as a PDF, HTML or CSV file";
     case ID_EDIT_UNDO:
         return "Undo the last action";
     case ID_EDIT_REDO:

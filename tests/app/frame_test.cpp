@@ -94,6 +94,7 @@ TEST_F(FrameTest, MenuWithDocumentHasItsItemsInOrderAndGoesWithTheLastDocument) 
         "&File > &Print...\tCtrl+P = 57607",
         "&File > Print Pre&view = 57609",
         "&File > P&rint Setup... = 57606",
+        "&File > &Export Report... = 32790",
         "&File > -",
         "&File > &Download Config... = 32778",
         "&File > -",
@@ -134,21 +135,21 @@ TEST_F(FrameTest, CommandsNobodyHandlesAreGreyInMenuAndToolbar) {
     Documents().NewDocument();
     Frame().Commands().Update();
     // Nothing to undo or redo yet, nothing on the clipboard to paste.
-    for (CommandId id :
-         {ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW, ID_EDIT_UNDO, ID_EDIT_REDO, ID_EDIT_PASTE})
+    for (CommandId id : {ID_EDIT_UNDO, ID_EDIT_REDO, ID_EDIT_PASTE})
         EXPECT_FALSE(MenuItem(id).isEnabled()) << id;
     for (CommandId id : {ID_FILE_NEW, ID_FILE_SAVE, ID_FILE_CLOSE, ID_DOWNLOAD_CONFIG, ID_MAX_ZONES,
                          ID_VIEW_STATION_ADDRESSES, ID_TOOLS_COMMUNICATIONS, ID_WINDOW_NEW,
-                         ID_APP_ABOUT, ID_EDIT_ADD_STATION, ID_EDIT_CUT, ID_EDIT_COPY})
+                         ID_APP_ABOUT, ID_EDIT_ADD_STATION, ID_EDIT_CUT, ID_EDIT_COPY, ID_FILE_PRINT,
+                         ID_FILE_PRINT_PREVIEW})
         EXPECT_TRUE(MenuItem(id).isEnabled()) << id;
     for (QAction* action : Frame().m_wndToolBar->actions()) {
         if (action->isSeparator()) continue;
         const CommandId id = CommandOf(*action);
-        const bool grey = id == ID_EDIT_PASTE || id == ID_FILE_PRINT;
+        const bool grey = id == ID_EDIT_PASTE;
         EXPECT_EQ(action->isEnabled(), !grey) << id;
     }
-    // Their keys do nothing either, and Ctrl+P opens no dialog.
-    EXPECT_FALSE(Frame().Commands().Execute(ID_FILE_PRINT));
+    // Their keys do nothing either.
+    EXPECT_FALSE(Frame().Commands().Execute(ID_EDIT_PASTE));
 }
 
 TEST_F(FrameTest, ToolbarHasItsButtonsFixedWithoutTipsOrPrompts) {

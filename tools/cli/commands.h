@@ -15,3 +15,6 @@ void AddImageCommand(CLI::App& app, CCliContext& context);
 void AddDownloadCommand(CLI::App& app, CCliContext& context);
 void AddLoopbackCommand(CLI::App& app, CCliContext& context);
 void AddCheckCommand(CLI::App& app, CCliContext& context);
+void AddDecodeCommand(CLI::App& app, CCliContext& context);
+void AddDiffCommand(CLI::App& app, CCliContext& context);
+void AddReportCommand(CLI::App& app, CCliContext& context);

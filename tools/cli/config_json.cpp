@@ -2,7 +2,6 @@
 #include "tools/cli/config_json.h"
 #include "model/station_json.h"
 #include "platform/cp1252.h"
-#include "model/text_excerpt.h"
 
 using Json = nlohmann::ordered_json;
 
@@ -26,23 +25,54 @@ void RefuseSharedPortAddress(const CJsonReader& stations, const CKVDoc& doc) {
         }
     }
 }
+
+Json ButtonToJson(const ContentsButton& button) {
+    Json json = Json::object();
+    if (button.name) json["name"] = Cp1252ToUtf8(*button.name);
+    Json& zones = json["zones"] = Json::array();
+    for (int zone : button.zones)
+        zones.push_back(zone + 1);
+    return json;
+}
+
+Json ButtonsToJson(const std::vector<ContentsButton>& buttons) {
+    Json json = Json::array();
+    for (const ContentsButton& button : buttons)
+        json.push_back(ButtonToJson(button));
+    return json;
+}
+
+Json StationToJson(const ContentsStation& station) {
+    Json json = Json::object();
+    if (station.name) json["name"] = Cp1252ToUtf8(*station.name);
+    json["type"] = station.type;
+    json["port"] = station.port;
+    json["address"] = station.address;
+    json["group"] = station.group;
+    if (station.lcdText) json["lcdText"] = Cp1252ToUtf8(*station.lcdText);
+    json["buttons"] = ButtonsToJson(station.buttons);
+    return json;
+}
 } // namespace
 
+Json ContentsToJson(const ConfigContents& contents) {
+    Json json = Json::object();
+    if (contents.version) json["version"] = *contents.version;
+    json["maxZones"] = contents.maxZones;
+    if (contents.zoneNames) {
+        Json& names = json["zoneNames"] = Json::array();
+        for (const std::string& name : *contents.zoneNames)
+            names.push_back(Cp1252ToUtf8(name));
+    }
+    Json& stations = json["stations"] = Json::array();
+    for (const ContentsStation& station : contents.stations)
+        stations.push_back(StationToJson(station));
+    json["softButtons"] = ButtonsToJson(contents.softButtons);
+    return json;
+}
+
 Json ConfigToJson(const CKVDoc& doc) {
-    Json zoneNames = Json::array();
-    for (int n = 0; n < doc.m_nMaxZones; ++n)
-        zoneNames.push_back(Cp1252ToUtf8(doc.m_strZoneNames[n]));
-    Json stations = Json::array();
-    for (const auto& station : doc.m_pStations)
-        stations.push_back(StationToJson(*station));
-    Json softButtons = Json::array();
-    for (const CBtn& button : doc.m_SoftButtons)
-        softButtons.push_back(ButtonToJson(button));
-    return {{"version", doc.m_wVersion},
-            {"maxZones", doc.m_nMaxZones},
-            {"zoneNames", std::move(zoneNames)},
-            {"stations", std::move(stations)},
-            {"softButtons", std::move(softButtons)}};
+    return ContentsToJson(ContentsOf(doc));
 }
 
 std::optional<std::string> ConfigFromJson(const Json& json, CKVDoc& doc) {

@@ -8,6 +8,7 @@
 //  "softButtons": [{"name": "SoftButton11", "zones": []}]}
 
 // own
+#include "model/config_contents.h"
 #include "model/kv_doc.h"
 
 // std
@@ -16,6 +17,9 @@
 #include <string>
 
 nlohmann::ordered_json ConfigToJson(const CKVDoc& doc);
+// The same form with only what `contents` carries: a decoded image has no version, zone names or
+// station names, and button names and LCD texts only where the image holds them.
+nlohmann::ordered_json ContentsToJson(const ConfigContents& contents);
 
 // Applies `json` to `doc` (a new document) through the model's setters and the zone toggle.
 // Fields left out keep the new document's values. Returns the first refusal as one line

@@ -27,6 +27,9 @@ int main(int argc, char** argv) {
     AddDownloadCommand(app, context);
     AddLoopbackCommand(app, context);
     AddCheckCommand(app, context);
+    AddDecodeCommand(app, context);
+    AddDiffCommand(app, context);
+    AddReportCommand(app, context);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {

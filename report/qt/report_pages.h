@@ -1,0 +1,24 @@
+#pragma once
+// The zone report laid out on pages: the HTML form set on the page size of a printer or PDF
+// writer, with a running header (title, file name, "Page n of m") on every page and the matrices'
+// header rows repeated where a table goes on to the next page. Needs QtGui and a
+// QGuiApplication, not a display.
+
+// own
+#include "report/zone_report.h"
+
+// Qt
+#include <QByteArray>
+#include <QPageLayout>
+
+class QPagedPaintDevice;
+
+// Paints the report on `device` (a QPrinter or a QPdfWriter, on its current page layout), one
+// page after the other. Returns the number of pages.
+int PaintZoneReport(const ZoneReport& report, QPagedPaintDevice& device);
+
+// The report as a PDF document on pages of `layout`.
+QByteArray ZoneReportPdf(const ZoneReport& report, const QPageLayout& layout);
+
+// The default page of a report made without a printer: A4 portrait, 15 mm margins.
+QPageLayout DefaultReportPage();

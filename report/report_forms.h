@@ -1,0 +1,20 @@
+#pragma once
+// The zone report as text: one self-contained HTML page (styles inline, nothing fetched), which
+// is also what the printed and PDF forms lay out, and CSV with one row per button.
+
+// own
+#include "report/zone_report.h"
+
+// std
+#include <string>
+
+// Zone columns per matrix table: wider matrices continue in another table under the first, so
+// that every table fits the width of an A4 or Letter page.
+inline constexpr std::size_t kZonesPerTable = 12;
+
+std::string ZoneReportHtml(const ZoneReport& report);
+
+// Header "Station,Port-Address,Button,Button Name,Zones,Zone Names", then each station's buttons
+// and the soft buttons (with station and port-address empty). Zones are numbers separated by
+// blanks, zone names separated by "; ". Fields are quoted as RFC 4180 has it; lines end in CRLF.
+std::string ZoneReportCsv(const ZoneReport& report);

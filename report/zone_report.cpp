@@ -1,0 +1,90 @@
+// own
+#include "report/zone_report.h"
+#include "download/controller_image.h"
+#include "platform/cp1252.h"
+#include "platform/format_text.h"
+
+// std
+#include <algorithm>
+#include <set>
+
+namespace {
+ReportButton ButtonOf(const CBtn& button, std::string label, int zoneCount) {
+    ReportButton out{std::move(label), Cp1252ToUtf8(button.m_strName), {}};
+    std::set<int> zones;
+    for (const CZone& zone : button.m_pZones)
+        if (zone.m_nZone >= 0 && zone.m_nZone < zoneCount) zones.insert(zone.m_nZone + 1);
+    out.zones.assign(zones.begin(), zones.end());
+    return out;
+}
+
+void CollectZonesInUse(ReportButtons& group) {
+    std::set<int> zones;
+    for (const ReportButton& button : group.buttons)
+        zones.insert(button.zones.begin(), button.zones.end());
+    group.zonesInUse.assign(zones.begin(), zones.end());
+}
+} // namespace
+
+std::string ZoneReport::ZoneName(int zone) const {
+    const auto index = static_cast<std::size_t>(zone - 1);
+    if (index < zoneNames.size() && !zoneNames[index].empty()) return zoneNames[index];
+    return FormatText("Zone %d", zone);
+}
+
+const char* StationTypeLabel(int type) {
+    switch (type) {
+    case 4:
+        return "4 Button Paging Station";
+    case 10:
+        return "10 Button Paging Station";
+    case 48:
+        return "48 Button Paging Station";
+    case 3:
+        return "4 Button Break-Out";
+    case 9:
+        return "10 Button Break-Out";
+    case 47:
+        return "48 Button Break-Out";
+    default:
+        return "Unknown type";
+    }
+}
+
+std::string GroupedNumber(std::size_t value) {
+    std::string digits = std::to_string(value);
+    for (auto at = static_cast<std::ptrdiff_t>(digits.size()) - 3; at > 0; at -= 3)
+        digits.insert(static_cast<std::size_t>(at), ",");
+    return digits;
+}
+
+ZoneReport BuildZoneReport(const CKVDoc& doc, std::string fileName, std::string date) {
+    ZoneReport report;
+    report.fileName = std::move(fileName);
+    report.date = std::move(date);
+    report.zoneCount = std::clamp(doc.m_nMaxZones, 0, CKVDoc::kZoneCount);
+    report.imageBytes = ControllerImage::SizeOf(doc);
+    for (int z = 0; z < report.zoneCount; ++z)
+        report.zoneNames.push_back(Cp1252ToUtf8(doc.m_strZoneNames[static_cast<std::size_t>(z)]));
+    for (const auto& station : doc.m_pStations) {
+        ReportStation& out = report.stations.emplace_back();
+        out.name = Cp1252ToUtf8(station->m_strName);
+        out.type = StationTypeLabel(station->m_nType);
+        out.portAddress = FormatText("%d-%d", station->m_nPort, station->m_nAddress);
+        out.group = station->m_nGroup;
+        if (station->m_nType == CStation::kLcdTextType)
+            out.lcdText = Cp1252ToUtf8(station->m_strLcdText);
+        const int inUse = std::clamp(station->m_nType, 0, CStation::kButtonSlots);
+        for (int n = 0; n < inUse; ++n)
+            out.buttons.buttons.push_back(ButtonOf(station->m_Buttons[static_cast<std::size_t>(n)],
+                                                   FormatText("HB-%2.2d", n + 1),
+                                                   report.zoneCount));
+        CollectZonesInUse(out.buttons);
+    }
+    for (int k = 0; k < CKVDoc::kSoftButtonCount; ++k)
+        report.softButtons.buttons.push_back(
+            ButtonOf(doc.m_SoftButtons[static_cast<std::size_t>(k)],
+                     FormatText("SB-%2.2d", k + CKVDoc::kFirstSoftButtonNumber), report.zoneCount));
+    CollectZonesInUse(report.softButtons);
+    return report;
+}

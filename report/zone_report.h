@@ -1,0 +1,60 @@
+#pragma once
+// ZoneReport: the facility's zone report, described once for every form it is printed in (PDF,
+// HTML, CSV, the editor's printer): a title block, the zones with their names, then each station
+// with its buttons by the zones they page, and the soft buttons once. Texts are UTF-8.
+
+// own
+#include "model/kv_doc.h"
+
+// std
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <vector>
+
+struct ReportButton {
+    std::string label; // "HB-03", "SB-11"
+    std::string name;
+    std::vector<int> zones; // 1-based, ascending
+};
+
+struct ReportButtons {
+    std::vector<ReportButton> buttons;
+    // Every zone one of the buttons pages, ascending: the columns of the matrix.
+    std::vector<int> zonesInUse;
+};
+
+struct ReportStation {
+    std::string name;
+    std::string type;        // "10 Button Break-Out"
+    std::string portAddress; // "3-7"
+    int group = 0;
+    std::optional<std::string> lcdText; // a 10 Button Break-Out's own text
+    ReportButtons buttons;
+};
+
+struct ZoneReport {
+    static constexpr std::size_t kControllerMemory = 32767;
+    static constexpr const char* kTitle = "Zone Report";
+
+    std::string fileName;
+    std::string date;
+    int zoneCount = 0;
+    std::size_t imageBytes = 0;
+    // Names of zones 1 to zoneCount.
+    std::vector<std::string> zoneNames;
+    std::vector<ReportStation> stations;
+    ReportButtons softButtons;
+
+    // "Zone 5" when the zone has no name, so that no heading is ever blank.
+    std::string ZoneName(int zone) const;
+};
+
+// The report of `doc` as it is now, under the title `fileName` and dated `date`.
+ZoneReport BuildZoneReport(const CKVDoc& doc, std::string fileName, std::string date);
+
+// The label the station dialog gives a type, "4 Button Paging Station" ...
+const char* StationTypeLabel(int type);
+
+// "1,234": the numbers of the title block.
+std::string GroupedNumber(std::size_t value);

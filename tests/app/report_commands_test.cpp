@@ -1,0 +1,123 @@
+// Print, Print Preview and Export Report of the File menu, driven as a user would.
+
+// own
+#include "model/kv_doc.h"
+#include "platform/command_prompts.h"
+#include "tests/app/app_fixture.h"
+#include "tests/support/modal_watcher.h"
+#include "tests/support/program_run.h"
+#include "tests/support/temp_dir.h"
+
+// Qt
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QPageSize>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+
+// std
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class ReportCommandsTest : public AppTest {
+protected:
+    // A new document with three stations, named as a site would name them.
+    CKVDoc& ThreeStations() {
+        auto& doc = dynamic_cast<CKVDoc&>(*Documents().NewDocument());
+        doc.m_nMaxZones = 16;
+        doc.m_pStations[0]->SetName("Front Desk");
+        const std::pair<const char*, int> more[] = {{"Dock Door", 3}, {"Warehouse Office", 9}};
+        for (const auto& [name, type] : more) {
+            auto station = std::make_unique<CStation>();
+            station->SetName(name);
+            station->SetType(type);
+            int port = 1, address = 1;
+            doc.FindFreePortAddress(port, address);
+            station->SetPort(port);
+            station->SetAddress(address);
+            doc.m_pStations.push_back(std::move(station));
+        }
+        doc.m_pStations[2]->SetLcdText("WAREHOUSE");
+        const char* zones[] = {"Reception", "Loading Bay", "Offices", "Canteen"};
+        for (int z = 0; z < 4; ++z)
+            doc.m_strZoneNames[static_cast<std::size_t>(z)] = zones[z];
+        for (int n = 0; n < 3; ++n) {
+            doc.m_pStations[static_cast<std::size_t>(n)]->m_Buttons[0].ToggleZone(n);
+            doc.m_pStations[static_cast<std::size_t>(n)]->m_Buttons[1].ToggleZone(3);
+        }
+        doc.m_SoftButtons[0].ToggleZone(0);
+        return doc;
+    }
+
+    // Runs Export Report, typing `path` into the save dialog.
+    void Export(const fs::path& path) {
+        QString title;
+        CModalScript script;
+        script.Then<QFileDialog>([&](QFileDialog& dialog) {
+            title = dialog.windowTitle();
+            dialog.findChild<QLineEdit*>("fileNameEdit")->setText(QString::fromStdString(path));
+            static_cast<QDialog&>(dialog).accept();
+        });
+        EXPECT_TRUE(Frame().Commands().Execute(ID_FILE_EXPORT_REPORT));
+        EXPECT_TRUE(script.Done());
+        EXPECT_EQ(title, "Export Report");
+    }
+
+    CTempDir dir;
+};
+
+TEST_F(ReportCommandsTest, GreyWithoutADocumentWithItsPrompt) {
+    Start();
+    for (CommandId id : {ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW, ID_FILE_EXPORT_REPORT})
+        EXPECT_FALSE(Frame().Commands().Execute(id)) << id;
+    EXPECT_STREQ(CommandPrompt(ID_FILE_EXPORT_REPORT),
+                 "Save the zone report of the active document as a PDF, HTML or CSV file");
+}
+
+TEST_F(ReportCommandsTest, PrintPreviewShowsTheReportOnThePrintSetupPage) {
+    Start();
+    ThreeStations();
+    app->Printer().setPageSize(QPageSize(QPageSize::Letter));
+    int pages = 0;
+    QPageSize::PageSizeId size = QPageSize::A4;
+    CModalScript script;
+    script.Then<QPrintPreviewDialog>([&](QPrintPreviewDialog& dialog) {
+        dialog.resize(900, 1000);
+        auto* preview = dialog.findChild<QPrintPreviewWidget*>();
+        ASSERT_NE(preview, nullptr);
+        preview->updatePreview();
+        pages = preview->pageCount();
+        size = dialog.printer()->pageLayout().pageSize().id();
+        dialog.grab().save("/work/briefs/shots/print_preview_3_stations.png");
+        dialog.reject();
+    });
+    EXPECT_TRUE(Frame().Commands().Execute(ID_FILE_PRINT_PREVIEW));
+    EXPECT_TRUE(script.Done());
+    EXPECT_GE(pages, 1);
+    EXPECT_EQ(size, QPageSize::Letter);
+}
+
+TEST_F(ReportCommandsTest, ExportReportWritesTheFormOfTheChosenExtension) {
+    Start();
+    ThreeStations();
+    Export(dir / "site.csv");
+    const std::string csv = ReadWholeFile(dir / "site.csv");
+    EXPECT_NE(csv.find("Dock Door,2-1,HB-01,HardButton1,2,Loading Bay\r\n"), std::string::npos)
+        << csv;
+    Export(dir / "site.html");
+    EXPECT_NE(ReadWholeFile(dir / "site.html").find("<h2>Warehouse Office</h2>"),
+              std::string::npos);
+    // The PDF takes the page of Print Setup.
+    app->Printer().setPageSize(QPageSize(QPageSize::Letter));
+    Export(dir / "site.pdf");
+    const std::string pdf = ReadWholeFile(dir / "site.pdf");
+    EXPECT_EQ(pdf.rfind("%PDF-", 0), 0u);
+    EXPECT_NE(pdf.find("/MediaBox [0 0 612.000000 792.000000]"), std::string::npos);
+}
+
+} // namespace
