@@ -1,11 +1,13 @@
 // corvantine-cli: the editor's non-interactive jobs, with the editor's own code.
 
 // own
+#include "platform/version.h"
 #include "tools/cli/commands.h"
 
 int main(int argc, char** argv) {
     CLI::App app{"Corvantine configuration tool", "corvantine-cli"};
     app.require_subcommand(1);
+    app.set_version_flag("--version", std::string("corvantine-cli ") + kCorvVersion);
     CCliContext context;
     AddNewCommand(app, context);
     AddExportCommand(app, context);
