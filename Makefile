@@ -2,9 +2,10 @@
 BUILD ?= build
 JOBS  ?= $(shell nproc)
 FILE  ?=
-CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# Developers build with warnings as errors; a plain cmake build (packagers) does not.
+CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCORV_WERROR=ON
 
-.PHONY: run test test-asan build deps bench fuzz clean
+.PHONY: run test test-asan build deps bench fuzz deb clean
 
 run: build
 	$(BUILD)/bin/corvantine $(if $(FILE),"$(FILE)")
@@ -35,8 +36,12 @@ bench: build
 
 # libFuzzer targets, built with clang in a tree of their own.
 fuzz: deps
-	CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCORV_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCORV_FUZZ=ON -DCORV_WERROR=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build build-fuzz -j $(JOBS)
 
+# The Debian package with Debian's own flags, checked by lintian, in a tree of its own.
+deb: deps
+	JOBS=$(JOBS) packaging/build-deb build-deb -DCORV_WERROR=ON
+
 clean:
-	rm -rf $(BUILD) build-fuzz build-asan
+	rm -rf $(BUILD) build-fuzz build-asan build-deb build-clang

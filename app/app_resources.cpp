@@ -28,12 +28,16 @@ QPixmap Masked(const QString& path) {
 }
 } // namespace
 
+// The installed theme icons (SVG and PNGs in hicolor) where the desktop finds them; the bitmaps
+// where it does not, as when running from the build tree.
 QIcon ApplicationIcon() {
-    return QIcon(Masked(QStringLiteral(":/res/corvantine.bmp")));
+    return QIcon::fromTheme(QStringLiteral("com.quellton.corvantine"),
+                            QIcon(Masked(QStringLiteral(":/res/corvantine.bmp"))));
 }
 
 QIcon DocumentIcon() {
-    return QIcon(Masked(QStringLiteral(":/res/document.bmp")));
+    return QIcon::fromTheme(QStringLiteral("application-x-corvantine-kvx"),
+                            QIcon(Masked(QStringLiteral(":/res/document.bmp"))));
 }
 
 std::vector<QPixmap> ToolbarImages() {

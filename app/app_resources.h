@@ -1,6 +1,7 @@
 #pragma once
-// The main frame's pictures, from the resource file: the application and document icons and the
-// toolbar's button images. The light grey of the bitmaps shows as transparent.
+// The main frame's pictures: the application and document icons from the installed icon theme,
+// else from the resource file, and the toolbar's button images. The light grey of the bitmaps
+// shows as transparent.
 
 // Qt
 #include <QIcon>

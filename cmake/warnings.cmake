@@ -1,7 +1,7 @@
-# Our own targets build with every warning as an error; third-party headers come in as system
-# includes and do not count.
+# Our own targets build with every warning shown, as errors with CORV_WERROR; third-party headers
+# come in as system includes and do not count.
 function(corv_warnings target)
-  target_compile_options(${target} PRIVATE -Wall -Wextra -Werror)
+  target_compile_options(${target} PRIVATE -Wall -Wextra $<$<BOOL:${CORV_WERROR}>:-Werror>)
 endfunction()
 
 # A library of this project: sources, warnings and the project root on the include path, so that

@@ -106,7 +106,7 @@ TEST_F(DownloadCliTest, WithoutYesAndWithoutATerminalTheDownloadIsRefused) {
 }
 
 TEST_F(DownloadCliTest, SuccessPrintsEveryStatusAndDeliversTheImage) {
-    StartSim({"--out", Here("received.dat"), "--version", "1.1:Sim"});
+    StartSim({"--out", Here("received.dat"), "--controller-version", "1.1:Sim"});
     const CliRun run = Cli("download config.kvx --port COM4 --yes");
     EXPECT_EQ(run.exit, 0) << run.err;
     EXPECT_EQ(run.out, "Initiating Communications with PA Controller\nGetting Version\nSim\n"
@@ -147,7 +147,7 @@ TEST_F(DownloadCliTest, PortOptionKeepsTheStoredBaud) {
 }
 
 TEST_F(DownloadCliTest, ControlCharactersFromTheLineAreNotPrinted) {
-    StartSim({"--version", "1.1:\x1b[2Jwiped"});
+    StartSim({"--controller-version", "1.1:\x1b[2Jwiped"});
     const CliRun run = Cli("download config.kvx --port COM4 --yes");
     EXPECT_EQ(run.exit, 0) << run.err;
     EXPECT_NE(run.out.find("\n?[2Jwiped\n"), std::string::npos) << run.out;

@@ -106,7 +106,7 @@ TEST_F(DownloadSimTest, PortThatFailsToOpenShowsOnlyTheError) {
 TEST_F(DownloadSimTest, SuccessDeliversTheImageFileByteForByte) {
     const fs::path received = xdg.Path() / "received.dat";
     // Serving, the simulator stays when the port is closed, so the test can open it itself.
-    StartSim({"--out", received.string(), "--version", "1.1:Sim", "--serve"});
+    StartSim({"--out", received.string(), "--controller-version", "1.1:Sim", "--serve"});
     int probeResult = -1;
     progress.onButtonText = [&] {
         CSerialPort probe({&host, &SystemClock()});
@@ -124,7 +124,7 @@ TEST_F(DownloadSimTest, SuccessDeliversTheImageFileByteForByte) {
 }
 
 TEST_F(DownloadSimTest, VersionOneZeroWarnsAndStillDownloads) {
-    StartSim({"--version", "1.0"});
+    StartSim({"--controller-version", "1.0"});
     EXPECT_EQ(Download(), DownloadOutcome::Succeeded);
     ASSERT_EQ(Reported().size(), 1u);
     EXPECT_EQ(Reported()[0].substr(0, 39), "This version of PA Controller (1.0) doe");
@@ -133,7 +133,7 @@ TEST_F(DownloadSimTest, VersionOneZeroWarnsAndStillDownloads) {
 TEST_F(DownloadSimTest, VersionsOneOneAndZeroNinePassSilently) {
     for (const char* version : {"1.1", "0.9"}) {
         ui.messages.clear();
-        StartSim({"--version", version});
+        StartSim({"--controller-version", version});
         EXPECT_EQ(Download(), DownloadOutcome::Succeeded) << version;
         EXPECT_EQ(Reported(), Texts{}) << version;
         sim->Wait();
@@ -141,7 +141,7 @@ TEST_F(DownloadSimTest, VersionsOneOneAndZeroNinePassSilently) {
 }
 
 TEST_F(DownloadSimTest, VersionOneTwoIsRefused) {
-    StartSim({"--version", "1.2"});
+    StartSim({"--controller-version", "1.2"});
     EXPECT_EQ(Download(), DownloadOutcome::Failed);
     EXPECT_EQ(Reported(),
               Texts{"This Version of PA Controller (1.2) is newer than this software can "

@@ -318,8 +318,8 @@ TEST(ConfigFile, RefusesStationTypeByteAbove48) {
 TEST(ConfigFile, InvalidTypeByteKeepsType4ButReadsThatManyButtons) {
     CBytes b = NewDocumentHead();
     b.Word(1).ClassRecord("CStation").Byte(5);
-    for (int n = 1; n <= 5; ++n)
-        b.Word(0).ShortText("K" + std::to_string(n));
+    for (const char* name : {"K1", "K2", "K3", "K4", "K5"})
+        b.Word(0).ShortText(name);
     b.ShortText(std::string(26, 'n')).Word(17).Word(0).Word(2);
     SoftButtons(b);
     CScriptedUi ui;

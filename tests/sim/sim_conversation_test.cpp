@@ -41,7 +41,7 @@ protected:
 
 TEST_F(SimConversation, WholeConversationStoresTheImage) {
     const std::string out = (xdg.Path() / "received.dat").string();
-    Start({"--out", out, "--version", "1.1:Sim 1.1"});
+    Start({"--out", out, "--controller-version", "1.1:Sim 1.1"});
     int result = 0;
     EXPECT_EQ(Exchange({0x01}, result), std::string("\x01\x01Sim 1.1", 9));
     EXPECT_EQ(result, READ_COMPLETE);
@@ -96,7 +96,7 @@ TEST_F(SimConversation, HangupMidImageFailsTheSend) {
 }
 
 TEST_F(SimConversation, ServesOneConversationAfterAnother) {
-    Start({"--serve", "--version", "0.9"});
+    Start({"--serve", "--controller-version", "0.9"});
     int result = 0;
     EXPECT_EQ(Exchange({0x01}, result), std::string("\x09\x00PA Controller simulator", 25));
     transport.Close();

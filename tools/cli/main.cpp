@@ -1,6 +1,7 @@
 // corvantine-cli: the editor's non-interactive jobs, with the editor's own code.
 
 // own
+#include "platform/version.h"
 #include "tools/cli/commands.h"
 #include "tools/cli/output.h"
 
@@ -18,6 +19,7 @@ int main(int argc, char** argv) {
     CLI::App app{"Corvantine configuration tool", "corvantine-cli"};
     app.footer(kExitStatusHelp);
     app.require_subcommand(1);
+    app.set_version_flag("--version", std::string("corvantine-cli ") + kCorvVersion);
     CCliContext context;
     AddNewCommand(app, context);
     AddExportCommand(app, context);

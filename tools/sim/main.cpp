@@ -3,6 +3,7 @@
 
 // own
 #include "platform/serial_ports_folder.h"
+#include "platform/version.h"
 #include "tools/sim/pty_line.h"
 #include "tools/sim/sim_loop.h"
 #include "tools/sim/sim_options.h"
@@ -46,7 +47,8 @@ void DefineOptions(CLI::App& app, SimOptions& options) {
         ->required()
         ->check(Accepting(ParseComName, "expected COM1 to COM9"));
     app.add_option_function<std::string>(
-           "--version", [&options](const std::string& text) { ParseVersion(text, options); },
+           "--controller-version",
+           [&options](const std::string& text) { ParseVersion(text, options); },
            "controller version to report, MAJOR.MINOR[:TEXT] (default 1.1)")
         ->check(Accepting(
             [](const std::string& text) {
@@ -93,6 +95,7 @@ void DefineOptions(CLI::App& app, SimOptions& options) {
 int main(int argc, char** argv) {
     CLI::App app{"Simulated PA Controller: appears as a COM port of the current user and answers "
                  "the editor's download conversation."};
+    app.set_version_flag("--version", std::string("corvantine-sim ") + kCorvVersion);
     SimOptions options;
     DefineOptions(app, options);
     CLI11_PARSE(app, argc, argv);
