@@ -1,8 +1,8 @@
 // own
 #include "app/about_dlg.h"
 #include "app/app_resources.h"
-#include "platform/qt/dialog_centring.h"
-#include "platform/qt/dialog_colours.h"
+#include "framework/qt/dialog_centring.h"
+#include "framework/qt/dialog_colours.h"
 #include "platform/version.h"
 #include "ui_about.h"
 

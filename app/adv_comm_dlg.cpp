@@ -1,7 +1,7 @@
 // own
 #include "app/adv_comm_dlg.h"
-#include "platform/qt/dialog_centring.h"
-#include "platform/qt/dialog_colours.h"
+#include "framework/qt/dialog_centring.h"
+#include "framework/qt/dialog_colours.h"
 #include "ui_adv_comm_dlg.h"
 
 // Qt

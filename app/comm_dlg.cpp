@@ -1,9 +1,9 @@
 // own
 #include "app/comm_dlg.h"
 #include "app/adv_comm_dlg.h"
-#include "platform/qt/cp1252.h"
-#include "platform/qt/dialog_centring.h"
-#include "platform/qt/dialog_colours.h"
+#include "framework/qt/cp1252.h"
+#include "framework/qt/dialog_centring.h"
+#include "framework/qt/dialog_colours.h"
 #include "serial/ui/serial_test_dlg.h"
 #include "ui_comm_dlg.h"
 

@@ -1,6 +1,6 @@
 // own
 #include "app/frame_accelerators.h"
-#include "platform/qt/command_actions.h"
+#include "framework/qt/command_actions.h"
 
 // Qt
 #include <QAction>

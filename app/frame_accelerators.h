@@ -5,7 +5,7 @@
 // text only.
 
 // own
-#include "platform/command_ids.h"
+#include "framework/command_ids.h"
 
 // std
 #include <span>

@@ -5,7 +5,7 @@
 // tab (menu text only: the keys are the accelerator table's). Menus and actions belong to `owner`.
 
 // own
-#include "platform/command_ids.h"
+#include "framework/command_ids.h"
 
 // std
 #include <span>

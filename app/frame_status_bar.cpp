@@ -1,6 +1,6 @@
 // own
 #include "app/frame_status_bar.h"
-#include "platform/command_prompts.h"
+#include "framework/command_prompts.h"
 
 // Qt
 #include <QApplication>

@@ -7,7 +7,7 @@
 
 // own
 #include "app/lock_keys.h"
-#include "platform/command_ids.h"
+#include "framework/command_ids.h"
 
 // Qt
 #include <QStatusBar>

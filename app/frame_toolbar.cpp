@@ -1,8 +1,8 @@
 // own
 #include "app/frame_toolbar.h"
 #include "app/app_resources.h"
-#include "platform/command_ids.h"
-#include "platform/qt/command_actions.h"
+#include "framework/command_ids.h"
+#include "framework/qt/command_actions.h"
 
 // Qt
 #include <QAction>

@@ -6,7 +6,7 @@
 // Refers to the application's settings, which must outlive it.
 
 // own
-#include "platform/command_target.h"
+#include "framework/command_target.h"
 #include "platform/program_settings.h"
 
 // std

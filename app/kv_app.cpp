@@ -5,7 +5,7 @@
 #include "app/kv_frame.h"
 #include "app/recovery_offer.h"
 #include "app/termination.h"
-#include "platform/qt/message_box.h"
+#include "framework/qt/message_box.h"
 #include "view/station_view.h"
 
 // Qt

@@ -18,10 +18,10 @@
 #include "app/report_commands.h"
 #include "app/window_placement.h"
 #include "model/recovery_store.h"
-#include "platform/command_target.h"
-#include "platform/kvgraphics/graphics_dll.h"
+#include "framework/command_target.h"
+#include "kvgraphics/graphics_dll.h"
 #include "platform/program_settings.h"
-#include "platform/qt/qt_ui_services.h"
+#include "framework/qt/qt_ui_services.h"
 #include "view/station_commands.h"
 
 // std

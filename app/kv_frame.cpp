@@ -7,7 +7,7 @@
 #include "app/frame_status_bar.h"
 #include "app/frame_toolbar.h"
 #include "app/menu_lists.h"
-#include "platform/qt/cp1252.h"
+#include "framework/qt/cp1252.h"
 #include "view/station_view.h"
 
 // Qt

@@ -12,11 +12,11 @@
 
 // own
 #include "app/remember_frame.h"
-#include "platform/command_target.h"
+#include "framework/command_target.h"
 #include "platform/program_settings.h"
-#include "platform/qt/command_actions.h"
-#include "platform/qt/mdi_commands.h"
-#include "platform/qt/multi_doc_template.h"
+#include "framework/qt/command_actions.h"
+#include "framework/qt/mdi_commands.h"
+#include "framework/qt/multi_doc_template.h"
 
 // Qt
 #include <QIcon>

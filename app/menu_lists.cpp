@@ -1,8 +1,8 @@
 // own
 #include "app/menu_lists.h"
 #include "app/recent_file_list.h"
-#include "platform/command_ids.h"
-#include "platform/qt/command_actions.h"
+#include "framework/command_ids.h"
+#include "framework/qt/command_actions.h"
 
 // Qt
 #include <QAction>

@@ -2,8 +2,8 @@
 #include "app/recovery_offer.h"
 #include "app/config_document.h"
 #include "model/recovery_store.h"
-#include "platform/qt/dialog_colours.h"
-#include "platform/qt/multi_doc_template.h"
+#include "framework/qt/dialog_colours.h"
+#include "framework/qt/multi_doc_template.h"
 
 // Qt
 #include <QFile>

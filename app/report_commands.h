@@ -4,7 +4,7 @@
 // file. Grey while no document is open. Part of the application object, which must outlive it.
 
 // own
-#include "platform/command_target.h"
+#include "framework/command_target.h"
 
 // std
 #include <string>

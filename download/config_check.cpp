@@ -3,7 +3,7 @@
 #include "download/controller_image.h"
 #include "download/image_layout.h"
 #include "platform/cp1252.h"
-#include "platform/format_text.h"
+#include "framework/format_text.h"
 
 namespace {
 using Severity = CheckFinding::Severity;

@@ -1,6 +1,6 @@
 // own
 #include "download/download_engine.h"
-#include "platform/format_text.h"
+#include "framework/format_text.h"
 #include "serial/line_time.h"
 #include "serial/serial_transport.h"
 

@@ -8,7 +8,7 @@
 #include "download/controller_image.h"
 #include "download/download_ui.h"
 #include "platform/program_settings.h"
-#include "platform/ui_services.h"
+#include "framework/ui_services.h"
 #include "serial/serial_port.h"
 
 enum class DownloadOutcome {

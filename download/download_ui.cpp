@@ -1,7 +1,7 @@
 #include "download/download_ui.h"
 
 // own
-#include "platform/format_text.h"
+#include "framework/format_text.h"
 
 std::string ProgressText(const DownloadProgress& progress) {
     // Tenths of a KB, rounded down, so that "32.3 of 32.3" appears only once all is done.

@@ -2,7 +2,7 @@
 #include "download/image_builder.h"
 #include "download/image_layout.h"
 #include "model/safe_save.h"
-#include "platform/format_text.h"
+#include "framework/format_text.h"
 
 // std
 #include <algorithm>

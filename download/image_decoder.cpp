@@ -2,7 +2,7 @@
 #include "download/image_decoder.h"
 #include "download/controller_image.h"
 #include "download/image_layout.h"
-#include "platform/format_text.h"
+#include "framework/format_text.h"
 
 // std
 #include <numeric>

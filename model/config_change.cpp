@@ -1,7 +1,7 @@
 // own
 #include "model/config_change.h"
 #include "model/kv_doc.h"
-#include "platform/format_text.h"
+#include "framework/format_text.h"
 
 CBtn* FindButton(CKVDoc& doc, CButtonRef ref) {
     return const_cast<CBtn*>(FindButton(static_cast<const CKVDoc&>(doc), ref));

@@ -4,7 +4,7 @@
 // their index in the document's list at the moment of the announcement.
 
 // own
-#include "platform/document.h"
+#include "framework/document.h"
 
 // std
 #include <string>

@@ -1,7 +1,7 @@
 // own
 #include "model/config_diff.h"
 #include "platform/cp1252.h"
-#include "platform/format_text.h"
+#include "framework/format_text.h"
 
 // std
 #include <algorithm>

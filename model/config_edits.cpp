@@ -1,7 +1,7 @@
 // own
 #include "model/config_edits.h"
 #include "model/kv_doc.h"
-#include "platform/format_text.h"
+#include "framework/format_text.h"
 
 // std
 #include <algorithm>

@@ -7,7 +7,7 @@
 // own
 #include "model/config_change.h"
 #include "model/station.h"
-#include "platform/document_edit.h"
+#include "framework/document_edit.h"
 
 // std
 #include <memory>

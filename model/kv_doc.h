@@ -9,8 +9,8 @@
 #include "model/btn.h"
 #include "model/disk_stamp.h"
 #include "model/station.h"
-#include "platform/document.h"
-#include "platform/ui_services.h"
+#include "framework/document.h"
+#include "framework/ui_services.h"
 
 // std
 #include <array>

@@ -2,7 +2,7 @@
 #include "model/max_zones_check.h"
 #include "model/kv_doc.h"
 #include "platform/decimal.h"
-#include "platform/format_text.h"
+#include "framework/format_text.h"
 
 namespace {
 constexpr const char* kDisableFirst =

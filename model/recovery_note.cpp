@@ -1,6 +1,6 @@
 // own
 #include "model/recovery_note.h"
-#include "platform/format_text.h"
+#include "framework/format_text.h"
 
 // std
 #include <charconv>

@@ -2,7 +2,7 @@
 #include "report/zone_report.h"
 #include "download/controller_image.h"
 #include "platform/cp1252.h"
-#include "platform/format_text.h"
+#include "framework/format_text.h"
 
 // std
 #include <algorithm>

@@ -1,6 +1,6 @@
 // own
 #include "view/grid_accessible.h"
-#include "platform/qt/cp1252.h"
+#include "framework/qt/cp1252.h"
 #include "view/grid_spot.h"
 #include "view/station_cells.h"
 #include "view/station_view.h"

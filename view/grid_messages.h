@@ -4,7 +4,7 @@
 // window, which owns the painter.
 
 // own
-#include "platform/kvgraphics/kv_graphics.h"
+#include "kvgraphics/kv_graphics.h"
 
 // std
 #include <cstdint>

@@ -3,7 +3,7 @@
 // a cell or header shows. Both answer "nowhere" for a window without an instance.
 
 // own
-#include "platform/kvgraphics/kv_graphics.h"
+#include "kvgraphics/kv_graphics.h"
 
 // Qt
 #include <QPoint>

@@ -7,8 +7,8 @@
 // destruction.
 
 // own
-#include "platform/kvgraphics/graphics_dll.h"
-#include "platform/kvgraphics/kv_graphics.h"
+#include "kvgraphics/graphics_dll.h"
+#include "kvgraphics/kv_graphics.h"
 
 // Qt
 #include <QWidget>

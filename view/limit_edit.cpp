@@ -1,6 +1,6 @@
 // own
 #include "view/limit_edit.h"
-#include "platform/qt/cp1252.h"
+#include "framework/qt/cp1252.h"
 
 // Qt
 #include <QKeyEvent>

@@ -1,7 +1,7 @@
 // own
 #include "view/station_cells.h"
 #include "model/config_edits.h"
-#include "platform/format_text.h"
+#include "framework/format_text.h"
 
 // std
 #include <algorithm>

@@ -2,7 +2,7 @@
 #include "view/station_clipboard.h"
 #include "model/config_edits.h"
 #include "model/station_paste.h"
-#include "platform/format_text.h"
+#include "framework/format_text.h"
 #include "view/station_view.h"
 
 // Qt

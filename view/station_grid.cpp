@@ -1,7 +1,7 @@
 // own
 #include "view/station_grid.h"
 #include "model/config_edits.h"
-#include "platform/ui_services.h"
+#include "framework/ui_services.h"
 #include "view/grid_accessible.h"
 #include "view/station_cells.h"
 #include "view/station_view.h"

@@ -1,6 +1,6 @@
 // own
 #include "view/station_view.h"
-#include "platform/qt/cp1252.h"
+#include "framework/qt/cp1252.h"
 #include "view/grid_accessible.h"
 #include "view/grid_hover.h"
 #include "view/pane_focus.h"

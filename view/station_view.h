@@ -16,7 +16,7 @@
 #include "model/config_change.h"
 #include "model/kv_doc.h"
 #include "platform/program_settings.h"
-#include "platform/qt/qt_view.h"
+#include "framework/qt/qt_view.h"
 #include "view/limit_edit.h"
 #include "view/station_grid.h"
 

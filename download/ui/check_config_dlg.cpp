@@ -1,6 +1,6 @@
 // own
 #include "download/ui/check_config_dlg.h"
-#include "platform/qt/dialog_colours.h"
+#include "framework/qt/dialog_colours.h"
 #include "ui_check_config.h"
 
 // std

@@ -1,8 +1,8 @@
 // own
 #include "download/ui/download_dlg.h"
-#include "platform/qt/cp1252.h"
-#include "platform/qt/dialog_centring.h"
-#include "platform/qt/dialog_colours.h"
+#include "framework/qt/cp1252.h"
+#include "framework/qt/dialog_centring.h"
+#include "framework/qt/dialog_colours.h"
 #include "ui_download.h"
 
 // Qt

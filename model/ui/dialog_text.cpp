@@ -1,6 +1,6 @@
 // own
 #include "model/ui/dialog_text.h"
-#include "platform/qt/cp1252.h"
+#include "framework/qt/cp1252.h"
 
 // Qt
 #include <QLineEdit>

@@ -4,9 +4,9 @@
 #include "model/kv_doc.h"
 #include "model/max_zones_check.h"
 #include "model/ui/dialog_text.h"
-#include "platform/qt/dialog_centring.h"
-#include "platform/qt/dialog_colours.h"
-#include "platform/qt/message_box.h"
+#include "framework/qt/dialog_centring.h"
+#include "framework/qt/dialog_colours.h"
+#include "framework/qt/message_box.h"
 #include "ui_max_zones.h"
 
 // Qt

@@ -2,9 +2,9 @@
 #include "model/ui/station_properties_dlg.h"
 #include "model/station_validation.h"
 #include "model/ui/dialog_text.h"
-#include "platform/qt/dialog_centring.h"
-#include "platform/qt/dialog_colours.h"
-#include "platform/qt/message_box.h"
+#include "framework/qt/dialog_centring.h"
+#include "framework/qt/dialog_colours.h"
+#include "framework/qt/message_box.h"
 #include "ui_station_properties.h"
 
 // Qt

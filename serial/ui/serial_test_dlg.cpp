@@ -1,7 +1,7 @@
 // own
 #include "serial/ui/serial_test_dlg.h"
-#include "platform/qt/cp1252.h"
-#include "platform/qt/dialog_colours.h"
+#include "framework/qt/cp1252.h"
+#include "framework/qt/dialog_colours.h"
 #include "serial/ui/serial_test_exchange.h"
 #include "ui_serial_test_dlg.h"
 

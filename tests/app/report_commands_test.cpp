@@ -2,7 +2,7 @@
 
 // own
 #include "model/kv_doc.h"
-#include "platform/command_prompts.h"
+#include "framework/command_prompts.h"
 #include "tests/app/app_fixture.h"
 #include "tests/support/modal_watcher.h"
 #include "tests/support/program_run.h"

@@ -2,7 +2,7 @@
 // and the component's exported names.
 
 // own
-#include "platform/kvgraphics/graphics_dll.h"
+#include "kvgraphics/graphics_dll.h"
 
 // gtest
 #include <gtest/gtest.h>

@@ -5,7 +5,7 @@
 // 23-pixel columns and 19-pixel rows.
 
 // own
-#include "platform/kvgraphics/graphics_dll.h"
+#include "kvgraphics/graphics_dll.h"
 
 // Qt
 #include <QImage>

@@ -4,7 +4,7 @@
 // own
 #include "model/config_edits.h"
 #include "model/kv_doc.h"
-#include "platform/view.h"
+#include "framework/view.h"
 #include "tests/support/scripted_ui.h"
 
 // std

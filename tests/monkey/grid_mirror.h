@@ -5,7 +5,7 @@
 // pointers come back when it is destroyed.
 
 // own
-#include "platform/kvgraphics/graphics_dll.h"
+#include "kvgraphics/graphics_dll.h"
 
 // std
 #include <map>

@@ -5,7 +5,7 @@
 
 // own
 #include "model/ui/max_zones_dlg.h"
-#include "platform/qt/cp1252.h"
+#include "framework/qt/cp1252.h"
 #include "tests/monkey/grid_mirror.h"
 #include "tests/support/temp_dir.h"
 #include "tests/view/editing_fixture.h"

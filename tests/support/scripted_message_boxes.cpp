@@ -1,8 +1,8 @@
 #include "tests/support/scripted_message_boxes.h"
 
 // own
-#include "platform/qt/cp1252.h"
-#include "platform/qt/message_box.h"
+#include "framework/qt/cp1252.h"
+#include "framework/qt/message_box.h"
 
 // Qt
 #include <QAbstractButton>

@@ -3,7 +3,7 @@
 // An empty answer queue answers a message box with its first button (Ok or Yes) and a file
 // dialog with a cancel.
 
-#include "platform/ui_services.h"
+#include "framework/ui_services.h"
 
 #include <deque>
 #include <string>

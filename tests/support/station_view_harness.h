@@ -11,10 +11,10 @@
 
 // own
 #include "model/kv_doc.h"
-#include "platform/kvgraphics/graphics_dll.h"
+#include "kvgraphics/graphics_dll.h"
 #include "platform/program_settings.h"
-#include "platform/qt/multi_doc_template.h"
-#include "platform/qt/qt_ui_services.h"
+#include "framework/qt/multi_doc_template.h"
+#include "framework/qt/qt_ui_services.h"
 #include "tests/support/temp_dir.h"
 #include "view/station_view.h"
 

@@ -1,8 +1,8 @@
 // Menu items bound to commands on the route of the active view, and the toolkit's window commands.
 
 // own
-#include "platform/qt/command_actions.h"
-#include "platform/qt/mdi_commands.h"
+#include "framework/qt/command_actions.h"
+#include "framework/qt/mdi_commands.h"
 #include "tests/view/station_view_fixture.h"
 #include "view/station_editing.h"
 

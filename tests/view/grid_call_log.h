@@ -6,7 +6,7 @@
 // loader's pointers come back when it is destroyed.
 
 // own
-#include "platform/kvgraphics/graphics_dll.h"
+#include "kvgraphics/graphics_dll.h"
 
 // std
 #include <string>

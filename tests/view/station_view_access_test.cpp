@@ -3,7 +3,7 @@
 // an accessible table.
 
 // own
-#include "platform/command_ids.h"
+#include "framework/command_ids.h"
 #include "platform/settings_key.h"
 #include "tests/support/station_view_harness.h"
 #include "tests/view/station_view_fixture.h"

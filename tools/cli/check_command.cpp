@@ -3,7 +3,7 @@
 
 // own
 #include "download/config_check.h"
-#include "platform/format_text.h"
+#include "framework/format_text.h"
 #include "tools/cli/commands.h"
 #include "tools/cli/output.h"
 #include "model/text_excerpt.h"

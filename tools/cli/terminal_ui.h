@@ -4,7 +4,7 @@
 // are no file dialogs (they answer as cancelled) and no cursor.
 
 // own
-#include "platform/ui_services.h"
+#include "framework/ui_services.h"
 
 class CTerminalUi : public CUiServices {
 public:
