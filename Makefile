@@ -26,6 +26,7 @@ test-asan: deps
 	cmake --build build-asan -j $(JOBS)
 	cd build-asan && QT_QPA_PLATFORM=offscreen CORV_MONKEY_SEEDS=$(MONKEY_SEEDS) \
 	  CORV_MONKEY_ACTIONS=$(MONKEY_ACTIONS) UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
 	  ctest --output-on-failure -j $(JOBS) --timeout 3600
 
 deps:
