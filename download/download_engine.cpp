@@ -120,7 +120,7 @@ private:
         const int major = static_cast<int>(version / 256);
         const int minor = static_cast<int>(version % 256);
         if (version == kVersionWithoutBreakOuts) {
-            // Only a warning: the configuration is not inspected.
+            // Only a warning: the configuration is not examined.
             m_ui.MessageBox(FormatText(kOldVersionText, major, minor));
             return true;
         }

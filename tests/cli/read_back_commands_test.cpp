@@ -24,9 +24,9 @@ const char* const kSite = R"({
   "softButtons": [{"name": "Fire", "zones": [5]}]
 })";
 
-class InspectCommandsTest : public ::testing::Test {
+class ReadBackCommandsTest : public ::testing::Test {
 protected:
-    InspectCommandsTest() {
+    ReadBackCommandsTest() {
         Write("site.json", kSite);
         EXPECT_EQ(Cli("import site.json -o site.kvx").exit, 0);
         EXPECT_EQ(Cli("image site.kvx -o site.dat").exit, 0);
@@ -49,7 +49,7 @@ protected:
     CTempDir dir;
 };
 
-TEST_F(InspectCommandsTest, DecodePrintsWhatTheImageHoldsAndWritesItWithO) {
+TEST_F(ReadBackCommandsTest, DecodePrintsWhatTheImageHoldsAndWritesItWithO) {
     const CProgramRun run = Cli("decode site.dat");
     ASSERT_EQ(run.exit, 0) << run.err;
     const auto json = nlohmann::json::parse(run.out);
@@ -76,7 +76,7 @@ TEST_F(InspectCommandsTest, DecodePrintsWhatTheImageHoldsAndWritesItWithO) {
     EXPECT_EQ(Cli("import site-decoded.json -o again.kvx").exit, 0);
 }
 
-TEST_F(InspectCommandsTest, DecodeRefusesWhatIsNoImage) {
+TEST_F(ReadBackCommandsTest, DecodeRefusesWhatIsNoImage) {
     std::string image = Read("site.dat");
     image[20] = static_cast<char>(image[20] + 1);
     Write("damaged.dat", image);
@@ -98,7 +98,7 @@ TEST_F(InspectCommandsTest, DecodeRefusesWhatIsNoImage) {
     EXPECT_EQ(run.err, "corvantine-cli: folder: not a regular file\n");
 }
 
-TEST_F(InspectCommandsTest, DiffOfAFileAndItsImageIsEmptyAndOneZoneIsOneLine) {
+TEST_F(ReadBackCommandsTest, DiffOfAFileAndItsImageIsEmptyAndOneZoneIsOneLine) {
     for (const char* pair : {"site.kvx site.dat", "site.dat site.kvx", "site.kvx site.kvx"}) {
         const CProgramRun same = Cli(std::string("diff ") + pair);
         EXPECT_EQ(same.exit, 0) << pair << same.err;
@@ -121,7 +121,7 @@ TEST_F(InspectCommandsTest, DiffOfAFileAndItsImageIsEmptyAndOneZoneIsOneLine) {
     EXPECT_EQ(nlohmann::json::parse(Cli("diff site.kvx site.dat --json").out)["same"], true);
 }
 
-TEST_F(InspectCommandsTest, DiffNamesStationsAndZonesOnlyWhereBothSidesHaveThem) {
+TEST_F(ReadBackCommandsTest, DiffNamesStationsAndZonesOnlyWhereBothSidesHaveThem) {
     ImportChanged("renamed.kvx", "\"Lobby\"", "\"Foyer\"");
     CProgramRun run = Cli("diff site.kvx renamed.kvx");
     EXPECT_EQ(run.exit, 1);
@@ -133,7 +133,7 @@ TEST_F(InspectCommandsTest, DiffNamesStationsAndZonesOnlyWhereBothSidesHaveThem)
     EXPECT_EQ(run.out, "- station [4-1]\n+ station [5-1] Dock Door\n");
 }
 
-TEST_F(InspectCommandsTest, DiffThatCannotReadExitsTwo) {
+TEST_F(ReadBackCommandsTest, DiffThatCannotReadExitsTwo) {
     Write("junk.kvx", "; KVX but nothing else");
     for (const char* args : {"diff site.kvx missing.kvx", "diff junk.kvx site.kvx"}) {
         const CProgramRun run = Cli(args);
@@ -143,7 +143,7 @@ TEST_F(InspectCommandsTest, DiffThatCannotReadExitsTwo) {
     }
 }
 
-TEST_F(InspectCommandsTest, ReportWritesEachFormByItsExtension) {
+TEST_F(ReadBackCommandsTest, ReportWritesEachFormByItsExtension) {
     ASSERT_EQ(Cli("report site.kvx -o site.csv").exit, 0);
     const std::string csv = Read("site.csv");
     EXPECT_EQ(csv.rfind("Station,Port-Address,Button,Button Name,Zones,Zone Names\r\n"
