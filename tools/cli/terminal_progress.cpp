@@ -1,6 +1,7 @@
 #include "tools/cli/terminal_progress.h"
 
 // own
+#include "model/text_excerpt.h"
 #include "platform/cp1252.h"
 
 namespace {
@@ -10,10 +11,7 @@ constexpr size_t kBarWidth = 30;
 } // namespace
 
 std::string Printable(const std::string& text) {
-    std::string shown = Cp1252ToUtf8(text);
-    for (char& c : shown)
-        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = '?';
-    return shown;
+    return ForTerminal(Cp1252ToUtf8(text));
 }
 
 void CTerminalProgress::SetStatus(const std::string& text) {
