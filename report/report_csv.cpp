@@ -1,8 +1,19 @@
 // own
 #include "report/report_forms.h"
 
+// std
+#include <string_view>
+
 namespace {
-std::string Field(const std::string& text) {
+// A spreadsheet takes a cell that starts with one of these as a formula to run. Names come from
+// files that may come from anyone, so such a field is kept text by a leading apostrophe.
+bool ReadsAsFormula(const std::string& text) {
+    return !text.empty() &&
+           std::string_view("=+-@\t\r").find(text.front()) != std::string_view::npos;
+}
+
+std::string Field(const std::string& field) {
+    const std::string text = ReadsAsFormula(field) ? "'" + field : field;
     if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
     std::string quoted = "\"";
     for (const char c : text) {

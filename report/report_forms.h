@@ -16,5 +16,7 @@ std::string ZoneReportHtml(const ZoneReport& report);
 
 // Header "Station,Port-Address,Button,Button Name,Zones,Zone Names", then each station's buttons
 // and the soft buttons (with station and port-address empty). Zones are numbers separated by
-// blanks, zone names separated by "; ". Fields are quoted as RFC 4180 has it; lines end in CRLF.
+// blanks, zone names separated by "; ". A field a spreadsheet would run as a formula (one that
+// starts with "=", "+", "-", "@", a tab or CR) starts with an apostrophe. Fields are quoted as
+// RFC 4180 has it; lines end in CRLF.
 std::string ZoneReportCsv(const ZoneReport& report);

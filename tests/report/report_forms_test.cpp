@@ -7,6 +7,7 @@
 #include "tests/support/scripted_ui.h"
 
 // std
+#include <cstring>
 #include <gtest/gtest.h>
 #include <sstream>
 
@@ -56,6 +57,12 @@ std::string ZoneNumbers(const CBtn& button) {
     return numbers;
 }
 
+// What a spreadsheet shows of a field: one it would take for a formula keeps an apostrophe.
+std::string Cell(const std::string& text) {
+    const bool formula = !text.empty() && std::strchr("=+-@\t\r", text[0]) != nullptr;
+    return formula ? "'" + text : text;
+}
+
 class ReportFormsTest : public ::testing::Test {
 protected:
     CScriptedUi ui;
@@ -79,14 +86,14 @@ TEST_F(ReportFormsTest, CsvReadsBackToEveryButtonOfRandomConfigurations) {
             ASSERT_LT(r, rows.size());
             const Row& row = rows[r++];
             ASSERT_EQ(row.size(), 6u);
-            EXPECT_EQ(row[0], station);
+            EXPECT_EQ(row[0], Cell(station));
             EXPECT_EQ(row[1], portAddress);
-            EXPECT_EQ(row[3], Cp1252ToUtf8(button.m_strName));
+            EXPECT_EQ(row[3], Cell(Cp1252ToUtf8(button.m_strName)));
             EXPECT_EQ(row[4], ZoneNumbers(button));
             std::string names;
             for (const CZone& zone : button.m_pZones)
                 names += (names.empty() ? "" : "; ") + report.ZoneName(zone.m_nZone + 1);
-            EXPECT_EQ(row[5], names);
+            EXPECT_EQ(row[5], Cell(names));
         };
         for (const auto& station : doc.m_pStations)
             for (int n = 0; n < station->m_nType; ++n)
@@ -100,6 +107,22 @@ TEST_F(ReportFormsTest, CsvReadsBackToEveryButtonOfRandomConfigurations) {
         EXPECT_EQ(rows[1][2], "HB-01");
         EXPECT_EQ(rows.back()[2], "SB-99");
     }
+}
+
+TEST_F(ReportFormsTest, CsvKeepsNamesThatLookLikeFormulasAsText) {
+    doc.OnNewDocument();
+    ASSERT_TRUE(doc.m_pStations[0]->SetName("=HYPERLINK(\"http://x\")"));
+    doc.m_pStations[0]->m_Buttons[0].SetName("@SUM(A1)");
+    doc.m_pStations[0]->m_Buttons[0].ToggleZone(0);
+    doc.m_pStations[0]->m_Buttons[1].SetName("Lobby - East");
+    doc.m_strZoneNames[0] = "-5 dB";
+    const std::vector<Row> rows =
+        ParseCsv(ZoneReportCsv(BuildZoneReport(doc, "site.kvx", "2026-12-07")));
+    ASSERT_GE(rows.size(), 3u);
+    EXPECT_EQ(rows[1][0], "'=HYPERLINK(\"http://x\")");
+    EXPECT_EQ(rows[1][3], "'@SUM(A1)");
+    EXPECT_EQ(rows[1][5], "'-5 dB");
+    EXPECT_EQ(rows[2][3], "Lobby - East");
 }
 
 TEST_F(ReportFormsTest, TitleBlockAndMatrixColumnsAreTheZonesInUse) {
