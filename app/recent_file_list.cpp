@@ -86,10 +86,7 @@ void CRecentFileList::WriteList() const {
 }
 
 std::string CRecentFileList::MenuText(std::size_t index) const {
-    // Appended piece by piece: GCC 12 at -O3 warns falsely (-Wrestrict) on "&" + std::string.
-    std::string text = "&";
-    text += std::to_string(index + 1);
-    text += ' ';
+    std::string text = "&" + std::to_string(index + 1) + " ";
     for (const char c : Shortened(m_entries.at(index), kMaxDisplayLength)) {
         if (c == '&') text += '&';
         text += c;
