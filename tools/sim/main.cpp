@@ -94,7 +94,8 @@ void DefineOptions(CLI::App& app, SimOptions& options) {
 
 int main(int argc, char** argv) {
     CLI::App app{"Simulated PA Controller: appears as a COM port of the current user and answers "
-                 "the editor's download conversation."};
+                 "the editor's download conversation.",
+                 "corvantine-sim"};
     app.set_version_flag("--version", std::string("corvantine-sim ") + kCorvVersion);
     SimOptions options;
     DefineOptions(app, options);
