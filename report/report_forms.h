@@ -8,10 +8,6 @@
 // std
 #include <string>
 
-// Zone columns per matrix table: wider matrices continue in another table under the first, so
-// that every table fits the width of an A4 or Letter page.
-inline constexpr std::size_t kZonesPerTable = 12;
-
 std::string ZoneReportHtml(const ZoneReport& report);
 
 // Header "Station,Port-Address,Button,Button Name,Zones,Zone Names", then each station's buttons

@@ -1,9 +1,6 @@
 // own
 #include "report/report_forms.h"
 
-// std
-#include <algorithm>
-
 namespace {
 
 constexpr const char* kStyle = R"(
@@ -99,8 +96,7 @@ private:
                     continue;
                 }
                 m_out += "<td>" + std::to_string(zone) + "</td><td>" +
-                         Escaped(m_report.zoneNames[static_cast<std::size_t>(zone - 1)]) +
-                         "</td>";
+                         Escaped(m_report.zoneNames[static_cast<std::size_t>(zone - 1)]) + "</td>";
             }
             m_out += "</tr>\n";
         }
@@ -122,27 +118,21 @@ private:
 
     // Buttons by zones; the header rows repeat on every page the table continues on.
     void Matrix(const ReportButtons& group) {
-        const auto& zones = group.zonesInUse;
-        std::size_t first = 0;
-        do {
-            const std::size_t last = std::min(first + kZonesPerTable, zones.size());
+        for (const std::span<const int> zones : MatrixTables(group)) {
             m_out += kMatrixTable;
             m_out += "<thead><tr><th width=\"10%\">Button</th><th width=\"24%\">Name</th>";
-            for (std::size_t i = first; i < last; ++i)
-                m_out += "<th class=\"zone\">" + std::to_string(zones[i]) + "<br><small>" +
-                         Escaped(m_report.ZoneName(zones[i])) + "</small></th>";
+            for (const int zone : zones)
+                m_out += "<th class=\"zone\">" + std::to_string(zone) + "<br><small>" +
+                         Escaped(m_report.ZoneName(zone)) + "</small></th>";
             m_out += "</tr></thead>\n<tbody>\n";
             for (const ReportButton& button : group.buttons) {
                 m_out += "<tr><td>" + button.label + "</td><td>" + Escaped(button.name) + "</td>";
-                for (std::size_t i = first; i < last; ++i)
-                    m_out += std::binary_search(button.zones.begin(), button.zones.end(), zones[i])
-                                 ? "<td class=\"on\">On</td>"
-                                 : "<td></td>";
+                for (const int zone : zones)
+                    m_out += button.Pages(zone) ? "<td class=\"on\">On</td>" : "<td></td>";
                 m_out += "</tr>\n";
             }
             m_out += "</tbody></table>\n";
-            first = last;
-        } while (first < zones.size());
+        }
     }
 
     const ZoneReport& m_report;

@@ -1,8 +1,8 @@
 // own
 #include "report/zone_report.h"
 #include "download/controller_image.h"
-#include "platform/cp1252.h"
 #include "framework/format_text.h"
+#include "platform/cp1252.h"
 
 // std
 #include <algorithm>
@@ -25,6 +25,18 @@ void CollectZonesInUse(ReportButtons& group) {
     group.zonesInUse.assign(zones.begin(), zones.end());
 }
 } // namespace
+
+std::vector<std::span<const int>> MatrixTables(const ReportButtons& group) {
+    const std::span<const int> zones(group.zonesInUse);
+    std::vector<std::span<const int>> tables;
+    std::size_t first = 0;
+    do {
+        const std::size_t count = std::min(kZonesPerTable, zones.size() - first);
+        tables.push_back(zones.subspan(first, count));
+        first += count;
+    } while (first < zones.size());
+    return tables;
+}
 
 std::string ZoneReport::ZoneName(int zone) const {
     const auto index = static_cast<std::size_t>(zone - 1);

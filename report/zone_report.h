@@ -7,8 +7,10 @@
 #include "model/kv_doc.h"
 
 // std
+#include <algorithm>
 #include <cstddef>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -16,6 +18,8 @@ struct ReportButton {
     std::string label; // "HB-03", "SB-11"
     std::string name;
     std::vector<int> zones; // 1-based, ascending
+
+    bool Pages(int zone) const { return std::binary_search(zones.begin(), zones.end(), zone); }
 };
 
 struct ReportButtons {
@@ -49,6 +53,14 @@ struct ZoneReport {
     // "Zone 5" when the zone has no name, so that no heading is ever blank.
     std::string ZoneName(int zone) const;
 };
+
+// Zone columns per matrix table: wider matrices continue in another table under the first, so
+// that every table fits the width of an A4 or Letter page.
+inline constexpr std::size_t kZonesPerTable = 12;
+
+// The zone columns of each table `group`'s matrix is printed in, kZonesPerTable at the most; one
+// table without zone columns when no button pages a zone.
+std::vector<std::span<const int>> MatrixTables(const ReportButtons& group);
 
 // The report of `doc` as it is now, under the title `fileName` and dated `date`.
 ZoneReport BuildZoneReport(const CKVDoc& doc, std::string fileName, std::string date);

@@ -1,8 +1,8 @@
 #pragma once
-// The zone report laid out on pages: the HTML form set on the page size of a printer or PDF
-// writer, with a running header (title, file name, "Page n of m") on every page and the matrices'
-// header rows repeated where a table goes on to the next page. Needs QtGui and a
-// QGuiApplication, not a display.
+// The zone report laid out on pages: the sections of the HTML form set on the page size of a
+// printer or PDF writer, with a running header (title, file name, "Page n of m") on every page,
+// the matrices' header rows repeated where a table goes on to the next page, and no heading left
+// at the foot of a page. Needs QtGui and a QGuiApplication, not a display.
 
 // own
 #include "report/zone_report.h"

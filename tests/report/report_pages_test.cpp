@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <random>
 #include <regex>
 
 namespace {
@@ -96,12 +97,37 @@ TEST_F(ReportPagesTest, PdfTextHoldsEveryStationNameAndUsedZoneName) {
     }
 }
 
+TEST_F(ReportPagesTest, HeadingsShareTheirPageWithTheFirstRowUnderThem) {
+    std::mt19937 random(15);
+    for (int round = 0; round < 12; ++round) {
+        FillRandomConfig(doc, random);
+        std::vector<std::pair<std::string, std::string>> headings{{"Zones", "Zone"},
+                                                                  {"Soft Buttons", "SB-11"}};
+        for (std::size_t i = 0; i < doc.m_pStations.size(); ++i) {
+            const std::string name = "Post " + std::to_string(100 + i);
+            doc.m_pStations[i]->SetName(name);
+            headings.emplace_back(name, "HB-01");
+        }
+        const std::string text =
+            PdfText(BuildZoneReport(doc, "site.kvx", "2026-12-07"), Page(QPageSize::A4));
+        for (const auto& [heading, first] : headings) {
+            const std::size_t at = text.find(heading + "\n");
+            ASSERT_NE(at, std::string::npos) << heading;
+            const std::size_t pageEnd = text.find('\f', at);
+            EXPECT_LT(text.find(first, at), pageEnd) << round << ": " << heading;
+        }
+    }
+}
+
 TEST_F(ReportPagesTest, WidestStationRepeatsItsHeadersAndFitsA4AndLetter) {
     // One station with every zone on every button is as wide as the report gets, and long
     // enough to go on over several pages.
     FillLargestConfig(doc);
     doc.m_pStations.resize(1);
     doc.m_pStations[0]->SetType(10);
+    // Names of one long word, which must break inside the narrow zone columns.
+    for (std::string& name : doc.m_strZoneNames)
+        name = std::string(25, 'W');
     for (CBtn& button : doc.m_SoftButtons)
         button.m_pZones.clear();
     const ZoneReport one = BuildZoneReport(doc, "largest.kvx", "2026-12-07");
