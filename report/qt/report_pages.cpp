@@ -42,15 +42,19 @@ QFont TitleFont(const QFont& body, qreal points) {
     return font;
 }
 
+// The title on the left, shortened in its middle where it would run into "Page n of m".
 void PaintHeader(QPainter& painter, const ZoneReport& report, const QFont& font, qreal width,
                  qreal height, int page, int pages) {
     painter.setFont(font);
     painter.setPen(QPen(Qt::black, painter.device()->logicalDpiX() / 96.0));
+    const QFontMetricsF metrics(font, painter.device());
+    const QString number = QStringLiteral("Page %1 of %2").arg(page).arg(pages);
+    const qreal room = width - metrics.horizontalAdvance(number) - 4 * metrics.averageCharWidth();
+    const QString title = Text(std::string(ZoneReport::kTitle) + ": " + report.fileName);
     const QRectF line(0, 0, width, height * 0.8);
     painter.drawText(line, Qt::AlignLeft | Qt::AlignTop,
-                     Text(std::string(ZoneReport::kTitle) + ": " + report.fileName));
-    painter.drawText(line, Qt::AlignRight | Qt::AlignTop,
-                     QStringLiteral("Page %1 of %2").arg(page).arg(pages));
+                     metrics.elidedText(title, Qt::ElideMiddle, room));
+    painter.drawText(line, Qt::AlignRight | Qt::AlignTop, number);
     painter.drawLine(QPointF(0, height * 0.85), QPointF(width, height * 0.85));
 }
 

@@ -97,6 +97,18 @@ TEST_F(ReportPagesTest, PdfTextHoldsEveryStationNameAndUsedZoneName) {
     }
 }
 
+TEST_F(ReportPagesTest, ALongFileNameIsShortenedWhereItWouldMeetThePageNumber) {
+    doc.OnNewDocument();
+    const std::string name = "site-" + std::string(140, 'x') + ".kvx";
+    const std::string text = PdfText(BuildZoneReport(doc, name, "2026-12-07"), Page(QPageSize::A4));
+    // pdftotext sets the page number apart once the two no longer meet.
+    const std::string header = text.substr(0, text.find('\n'));
+    EXPECT_EQ(header.rfind("Zone Report: site-xxx", 0), 0u) << header;
+    EXPECT_NE(header.find("xxx\u2026xxx"), std::string::npos) << header;
+    EXPECT_EQ(header.substr(header.size() - 7), "xxx.kvx") << header;
+    EXPECT_EQ(text.find("Page 1 of "), header.size() + 2) << text.substr(0, 300);
+}
+
 TEST_F(ReportPagesTest, HeadingsShareTheirPageWithTheFirstRowUnderThem) {
     std::mt19937 random(15);
     for (int round = 0; round < 12; ++round) {
