@@ -33,6 +33,7 @@ bool CGridHover::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     case QEvent::Leave:
+        m_pointer.reset();
         SendStatus({});
         break;
     default:
@@ -55,7 +56,12 @@ void CGridHover::ShowTip(const QHelpEvent& help) {
                        &m_view.m_Grid, *rect);
 }
 
+void CGridHover::Refresh() {
+    if (m_pointer) FollowPointer(*m_pointer);
+}
+
 void CGridHover::FollowPointer(const QPoint& pos) {
+    m_pointer = pos;
     CKVDoc* doc = m_view.GetDocument();
     const CGridSpot spot = SpotAt(m_view.m_Grid, pos);
     std::optional<std::string> text;

@@ -2,11 +2,16 @@
 // CGridHover: what the station grid tells about the place under the pointer. A column header's
 // tooltip is its zone's name; over a cell the status bar reads "HB-03 · Zone 5: Lobby · On",
 // sent up as a status tip that the main window shows, and cleared when the pointer leaves the
-// cells. It watches the view's grid and belongs to it; the view must outlive it.
+// cells; a change under a resting pointer (Undo, a key) updates it through Refresh. It watches the
+// view's grid and belongs to it; the view must outlive it.
 
 // Qt
 #include <QObject>
+#include <QPoint>
 #include <QString>
+
+// std
+#include <optional>
 
 class CStationView;
 class QHelpEvent;
@@ -14,6 +19,9 @@ class QHelpEvent;
 class CGridHover : public QObject {
 public:
     explicit CGridHover(CStationView& view);
+
+    // The status text again for where the pointer rests, after the grid changed under it.
+    void Refresh();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -26,4 +34,6 @@ private:
 
     CStationView& m_view;
     QString m_status;
+    // Where the pointer was last seen on the grid; none once it has left.
+    std::optional<QPoint> m_pointer;
 };

@@ -93,7 +93,7 @@ void CStationView::CreateChildren() {
     connect(m_pSplitter, &QSplitter::splitterMoved, this, [this](int pos) { m_nListWidth = pos; });
     m_pSplitter->onListWidthChosen = [](int width) { StoreStationListWidth(width); };
 
-    new CGridHover(*this);
+    m_pHover = new CGridHover(*this);
     InstallGridAccessibility();
 }
 
@@ -144,6 +144,7 @@ void CStationView::ShowStation(int station) {
         m_Grid.show();
         m_Grid.GetDll().SSSetActiveCell(m_Grid.m_hGrid, 1, 1);
     }
+    m_pHover->Refresh();
 }
 
 void CStationView::ShowCell(int station, int row, int col) {

@@ -27,6 +27,7 @@
 #include <cstdint>
 #include <vector>
 
+class CGridHover;
 class CStationEditing;
 class CStationPane;
 class CStationSplitter;
@@ -135,6 +136,7 @@ private:
     // The list and the pane right of it, in the splitter; both owned by the view as Qt children.
     CStationPane* m_pPane = nullptr;
     CStationSplitter* m_pSplitter = nullptr;
+    CGridHover* m_pHover = nullptr;
     int m_nListWidth;
     // The index of the station the grid shows, kept in step with the document's announcements;
     // -1 before the first.

@@ -1,6 +1,7 @@
 // The station view following its document's announcements, and its Undo and Redo commands.
 
 // own
+#include "view/grid_hover.h"
 #include "view/station_cells.h"
 #include "view/station_view.h"
 
@@ -53,6 +54,7 @@ void CStationView::OnDocumentChanged(const CDocChange& change) {
         ShowStation(m_nShownStation);
         break;
     }
+    m_pHover->Refresh();
 }
 
 void CStationView::FollowRemoval(const CKVDoc& doc, int removed) {

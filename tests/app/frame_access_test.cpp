@@ -51,6 +51,19 @@ TEST_F(FrameAccessTest, MessagePaneShowsTheCellUnderThePointerThenIdlesAgain) {
     EXPECT_EQ(status.MessageText(), " Welcome to Corvantine");
 }
 
+TEST_F(FrameAccessTest, MessagePaneFollowsAChangeUnderARestingPointer) {
+    CStationView& view = NewDocumentView();
+    CFrameStatusBar& status = *Frame().m_wndStatusBar;
+    const QPoint cell(64 + 23 + 11, 19 + 19 + 9);
+    QTest::mouseMove(&view.m_Grid, cell);
+    QTest::mouseClick(&view.m_Grid, Qt::LeftButton, {}, cell);
+    EXPECT_EQ(status.MessageText(), QString::fromUtf8("HB-02 \u00b7 Zone 2: Zone2 \u00b7 On"));
+    Frame().Commands().Execute(ID_EDIT_UNDO);
+    EXPECT_EQ(status.MessageText(), QString::fromUtf8("HB-02 \u00b7 Zone 2: Zone2 \u00b7 Off"));
+    Frame().Commands().Execute(ID_EDIT_REDO);
+    EXPECT_EQ(status.MessageText(), QString::fromUtf8("HB-02 \u00b7 Zone 2: Zone2 \u00b7 On"));
+}
+
 TEST_F(FrameAccessTest, ToolbarButtonsHaveNames) {
     QStringList names;
     for (QAction* action : Frame().m_wndToolBar->actions())
