@@ -20,6 +20,8 @@ QApplication& Application() {
     static int argc = 1;
     static char name[] = "bench_app";
     static char* argv[] = {name, nullptr};
+    // Headless unless told otherwise, as in CI and over ssh.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     static QApplication application(argc, argv);
     return application;
 }
