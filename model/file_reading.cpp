@@ -15,6 +15,19 @@ int OpenForReading(CFileLayer& files, const std::string& path) {
     return files.Open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0);
 }
 
+long ReadFully(CFileLayer& files, int fd, void* data, std::size_t size) {
+    auto* const bytes = static_cast<uint8_t*>(data);
+    std::size_t filled = 0;
+    while (filled < size) {
+        const ssize_t n = files.Read(fd, bytes + filled, size - filled);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return -1;
+        if (n == 0) break;
+        filled += static_cast<std::size_t>(n);
+    }
+    return static_cast<long>(filled);
+}
+
 bool ReadWholeFile(CFileLayer& files, int fd, std::vector<uint8_t>& bytes) {
     struct stat info {};
     if (files.Fstat(fd, &info) != 0) return false;
@@ -23,14 +36,9 @@ bool ReadWholeFile(CFileLayer& files, int fd, std::vector<uint8_t>& bytes) {
         return false;
     }
     bytes.resize(static_cast<std::size_t>(info.st_size));
-    std::size_t filled = 0;
-    while (filled < bytes.size()) {
-        const ssize_t n = files.Read(fd, bytes.data() + filled, bytes.size() - filled);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return false;
-        if (n == 0) break; // the file shrank since fstat
-        filled += static_cast<std::size_t>(n);
-    }
-    bytes.resize(filled);
+    const long filled = ReadFully(files, fd, bytes.data(), bytes.size());
+    if (filled < 0) return false;
+    // The file may have shrunk since fstat.
+    bytes.resize(static_cast<std::size_t>(filled));
     return true;
 }

@@ -2,6 +2,7 @@
 #include "tools/cli/config_source.h"
 #include "download/controller_image.h"
 #include "download/image_decoder.h"
+#include "model/file_reading.h"
 
 // std
 #include <cerrno>
@@ -37,14 +38,8 @@ std::optional<std::vector<uint8_t>> ReadRegularFile(CCliContext& context,
         refusal = "larger than 16 MB";
     } else {
         bytes.resize(static_cast<std::size_t>(info.st_size));
-        std::size_t got = 0;
-        while (got < bytes.size()) {
-            const ssize_t n = read(fd, bytes.data() + got, bytes.size() - got);
-            if (n < 0 && errno == EINTR) continue;
-            if (n <= 0) break;
-            got += static_cast<std::size_t>(n);
-        }
-        if (got != bytes.size()) refusal = "could not be read to its end";
+        const long got = ReadFully(PosixFileLayer(), fd, bytes.data(), bytes.size());
+        if (got != static_cast<long>(bytes.size())) refusal = "could not be read to its end";
     }
     close(fd);
     if (refusal == nullptr) return bytes;

@@ -1,5 +1,6 @@
 // own
 #include "tools/cli/json_input.h"
+#include "model/file_reading.h"
 #include "model/text_excerpt.h"
 
 // std
@@ -32,18 +33,11 @@ std::optional<std::string> ReadRegularFile(const std::string& path, std::string&
         refusal = std::to_string(info.st_size) + " bytes refused (at most 16 MB)";
     } else {
         bytes.resize(static_cast<std::size_t>(info.st_size));
-        std::size_t filled = 0;
-        while (filled < bytes.size()) {
-            const ssize_t n = read(fd, bytes.data() + filled, bytes.size() - filled);
-            if (n < 0 && errno == EINTR) continue;
-            if (n < 0) {
-                refusal = std::strerror(errno);
-                break;
-            }
-            if (n == 0) break; // the file shrank since fstat
-            filled += static_cast<std::size_t>(n);
-        }
-        bytes.resize(filled);
+        const long filled = ReadFully(PosixFileLayer(), fd, bytes.data(), bytes.size());
+        if (filled < 0)
+            refusal = std::strerror(errno);
+        else // the file may have shrunk since fstat
+            bytes.resize(static_cast<std::size_t>(filled));
     }
     close(fd);
     return refusal;
