@@ -49,7 +49,7 @@ public:
     explicit CHtmlWriter(const ZoneReport& report) : m_report(report) {}
 
     std::string Write() {
-        const std::string title = std::string(ZoneReport::kTitle) + ": " + m_report.fileName;
+        const std::string title = m_report.Title();
         m_out += "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"><title>" + Escaped(title) +
                  "</title>\n<style>" + kStyle + "</style></head>\n<body>\n";
         m_out += "<h1>" + Escaped(title) + "</h1>\n";

@@ -50,6 +50,8 @@ struct ZoneReport {
     std::vector<ReportStation> stations;
     ReportButtons softButtons;
 
+    // "Zone Report: site.kvx", the heading of every form.
+    std::string Title() const { return std::string(kTitle) + ": " + fileName; }
     // "Zone 5" when the zone has no name, so that no heading is ever blank.
     std::string ZoneName(int zone) const;
 };

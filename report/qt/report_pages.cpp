@@ -50,7 +50,7 @@ void PaintHeader(QPainter& painter, const ZoneReport& report, const QFont& font,
     const QFontMetricsF metrics(font, painter.device());
     const QString number = QStringLiteral("Page %1 of %2").arg(page).arg(pages);
     const qreal room = width - metrics.horizontalAdvance(number) - 4 * metrics.averageCharWidth();
-    const QString title = Text(std::string(ZoneReport::kTitle) + ": " + report.fileName);
+    const QString title = Text(report.Title());
     const QRectF line(0, 0, width, height * 0.8);
     painter.drawText(line, Qt::AlignLeft | Qt::AlignTop,
                      metrics.elidedText(title, Qt::ElideMiddle, room));
@@ -72,8 +72,7 @@ public:
         : m_report(report), m_fonts(fonts), m_device(device), m_width(width),
           m_h1(TitleFont(fonts.body, 16)), m_h2(TitleFont(fonts.body, 12)),
           m_point(device.logicalDpiY() / 72.0) {
-        const std::string title = std::string(ZoneReport::kTitle) + ": " + report.fileName;
-        m_blocks.emplace_back(Heading{Text(title), true});
+        m_blocks.emplace_back(Heading{Text(report.Title()), true});
         TitleBlock();
         ZoneList();
         for (const ReportStation& station : report.stations)
@@ -249,7 +248,7 @@ QByteArray ZoneReportPdf(const ZoneReport& report, const QPageLayout& layout) {
         QPdfWriter writer(&buffer);
         writer.setResolution(kPdfResolution);
         writer.setPageLayout(layout);
-        writer.setTitle(Text(std::string(ZoneReport::kTitle) + ": " + report.fileName));
+        writer.setTitle(Text(report.Title()));
         writer.setCreator(QStringLiteral("Corvantine"));
         PaintZoneReport(report, writer);
     }
