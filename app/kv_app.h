@@ -17,7 +17,7 @@
 #include "app/recent_file_list.h"
 #include "app/report_commands.h"
 #include "app/window_placement.h"
-#include "model/recovery_store.h"
+#include "files/recovery_store.h"
 #include "framework/command_target.h"
 #include "kvgraphics/graphics_dll.h"
 #include "platform/program_settings.h"

@@ -1,7 +1,7 @@
 // own
 #include "app/recovery_keeper.h"
 #include "model/kv_doc.h"
-#include "model/recovery_store.h"
+#include "files/recovery_store.h"
 
 // std
 #include <vector>

@@ -1,7 +1,7 @@
 // own
 #include "app/recovery_offer.h"
 #include "app/config_document.h"
-#include "model/recovery_store.h"
+#include "files/recovery_store.h"
 #include "framework/qt/dialog_colours.h"
 #include "framework/qt/multi_doc_template.h"
 

@@ -2,7 +2,7 @@
 #include "app/report_commands.h"
 #include "app/kv_app.h"
 #include "app/kv_frame.h"
-#include "model/safe_save.h"
+#include "files/safe_save.h"
 #include "report/qt/report_pages.h"
 #include "report/report_forms.h"
 

@@ -3,7 +3,7 @@
 
 // own
 #include "model/kv_doc.h"
-#include "model/recovery_store.h"
+#include "files/recovery_store.h"
 #include "tests/support/scripted_ui.h"
 #include "tests/support/temp_dir.h"
 

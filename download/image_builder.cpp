@@ -1,7 +1,7 @@
 // own
 #include "download/image_builder.h"
 #include "download/image_layout.h"
-#include "model/safe_save.h"
+#include "files/safe_save.h"
 #include "framework/format_text.h"
 
 // std

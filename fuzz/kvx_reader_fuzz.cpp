@@ -2,7 +2,7 @@
 // writes back, reads again and writes the same bytes a second time.
 
 // own
-#include "model/archive.h"
+#include "model/formats/archive.h"
 #include "model/kv_doc.h"
 #include "tests/support/scripted_ui.h"
 

@@ -1,6 +1,6 @@
 // own
 #include "model/btn.h"
-#include "model/archive.h"
+#include "model/formats/archive.h"
 
 // std
 #include <algorithm>

@@ -1,6 +1,6 @@
 // own
 #include "model/kv_doc.h"
-#include "model/file_layer.h"
+#include "files/file_layer.h"
 
 CKVDoc::CKVDoc(CUiServices& ui) : CKVDoc(ui, PosixFileLayer()) {}
 

@@ -7,7 +7,7 @@
 
 // own
 #include "model/btn.h"
-#include "model/disk_stamp.h"
+#include "files/disk_stamp.h"
 #include "model/station.h"
 #include "framework/document.h"
 #include "framework/ui_services.h"

@@ -1,13 +1,13 @@
 // CKVDoc's file commands: open, save, the save driver and its dialog.
 
 // own
-#include "model/archive.h"
-#include "model/disk_stamp.h"
-#include "model/file_layer.h"
-#include "model/file_reading.h"
+#include "model/formats/archive.h"
+#include "files/disk_stamp.h"
+#include "files/file_layer.h"
+#include "files/file_reading.h"
 #include "model/kv_doc.h"
-#include "model/safe_save.h"
-#include "model/save_error.h"
+#include "files/safe_save.h"
+#include "files/save_error.h"
 
 // std
 #include <cerrno>

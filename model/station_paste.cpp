@@ -1,7 +1,7 @@
 // own
 #include "model/station_paste.h"
 #include "model/kv_doc.h"
-#include "model/station_json.h"
+#include "model/formats/station_json.h"
 
 // std
 #include <algorithm>

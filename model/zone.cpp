@@ -1,6 +1,6 @@
 // own
 #include "model/zone.h"
-#include "model/archive.h"
+#include "model/formats/archive.h"
 
 const CRuntimeClass CZone::classCZone = {"CZone", 0, &CreateObjectOf<CZone>};
 

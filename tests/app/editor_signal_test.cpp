@@ -11,7 +11,7 @@
 #include "app/config_document.h"
 #include "app/kv_frame.h"
 #include "download/ui/download_dlg.h"
-#include "model/recovery_store.h"
+#include "files/recovery_store.h"
 #include "model/ui/max_zones_dlg.h"
 #include "model/ui/station_properties_dlg.h"
 #include "serial/ui/serial_test_dlg.h"

@@ -4,7 +4,7 @@
 
 #include "app/config_document.h"
 #include "app/kv_frame.h"
-#include "model/recovery_store.h"
+#include "files/recovery_store.h"
 #include "tests/app/editor_child.h"
 #include "tests/support/program_run.h"
 #include "tests/support/temp_dir.h"

@@ -4,7 +4,7 @@
 
 #include "app/config_document.h"
 #include "app/recovery_offer.h"
-#include "model/recovery_store.h"
+#include "files/recovery_store.h"
 #include "tests/app/app_fixture.h"
 #include "tests/support/modal_watcher.h"
 #include "tests/support/scripted_message_boxes.h"

@@ -1,5 +1,5 @@
 // own
-#include "model/archive.h"
+#include "model/formats/archive.h"
 #include "model/btn.h"
 #include "model/station.h"
 #include "model/zone.h"

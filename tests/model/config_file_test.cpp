@@ -1,5 +1,5 @@
 // own
-#include "model/archive.h"
+#include "model/formats/archive.h"
 #include "model/kv_doc.h"
 #include "tests/model/bytes.h"
 #include "tests/support/scripted_ui.h"

@@ -2,7 +2,7 @@
 // A file layer that lets one step of a save fail, on real files otherwise.
 
 // own
-#include "model/file_layer.h"
+#include "files/file_layer.h"
 
 // std
 #include <string>

@@ -6,7 +6,7 @@
 #include "framework/format_text.h"
 #include "tools/cli/commands.h"
 #include "tools/cli/output.h"
-#include "model/text_excerpt.h"
+#include "model/formats/text_excerpt.h"
 
 // std
 #include <algorithm>

@@ -1,6 +1,6 @@
 // own
 #include "tools/cli/config_json.h"
-#include "model/station_json.h"
+#include "model/formats/station_json.h"
 #include "platform/cp1252.h"
 
 using Json = nlohmann::ordered_json;

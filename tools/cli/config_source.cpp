@@ -2,7 +2,7 @@
 #include "tools/cli/config_source.h"
 #include "download/controller_image.h"
 #include "download/image_decoder.h"
-#include "model/file_reading.h"
+#include "files/file_reading.h"
 
 // std
 #include <cerrno>

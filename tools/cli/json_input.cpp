@@ -1,7 +1,7 @@
 // own
 #include "tools/cli/json_input.h"
-#include "model/file_reading.h"
-#include "model/text_excerpt.h"
+#include "files/file_reading.h"
+#include "model/formats/text_excerpt.h"
 
 // std
 #include <cerrno>

@@ -1,6 +1,6 @@
 // own
 #include "tools/cli/output.h"
-#include "model/safe_save.h"
+#include "files/safe_save.h"
 
 // std
 #include <cerrno>

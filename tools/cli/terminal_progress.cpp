@@ -1,7 +1,7 @@
 #include "tools/cli/terminal_progress.h"
 
 // own
-#include "model/text_excerpt.h"
+#include "model/formats/text_excerpt.h"
 #include "platform/cp1252.h"
 
 namespace {

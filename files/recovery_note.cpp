@@ -1,5 +1,5 @@
 // own
-#include "model/recovery_note.h"
+#include "files/recovery_note.h"
 #include "framework/format_text.h"
 
 // std

@@ -1,7 +1,7 @@
 // The recovery copies below the widgets: the note beside each copy, the question that offers it,
 // and which copies an editor may take.
 
-#include "model/recovery_store.h"
+#include "files/recovery_store.h"
 #include "tests/support/program_run.h"
 #include "tests/support/temp_dir.h"
 

@@ -1,6 +1,6 @@
 // own
-#include "model/disk_stamp.h"
-#include "model/file_reading.h"
+#include "files/disk_stamp.h"
+#include "files/file_reading.h"
 
 // std
 #include <vector>

@@ -1,5 +1,5 @@
 // own
-#include "model/file_layer.h"
+#include "files/file_layer.h"
 
 // std
 #include <cstdio>

@@ -5,7 +5,7 @@
 // another save is still writing is never touched).
 
 // own
-#include "model/file_layer.h"
+#include "files/file_layer.h"
 
 // std
 #include <string>

@@ -1,5 +1,5 @@
 // own
-#include "model/station_json.h"
+#include "model/formats/station_json.h"
 #include "platform/cp1252.h"
 
 nlohmann::ordered_json ButtonToJson(const CBtn& button) {

@@ -1,6 +1,6 @@
 // own
-#include "model/safe_save.h"
-#include "model/temp_files.h"
+#include "files/safe_save.h"
+#include "files/temp_files.h"
 
 // std
 #include <cerrno>

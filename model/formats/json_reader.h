@@ -4,7 +4,7 @@
 // CJsonRefusal. The JSON value must outlive the reader.
 
 // own
-#include "model/text_excerpt.h"
+#include "model/formats/text_excerpt.h"
 #include "platform/cp1252.h"
 
 // std

@@ -1,5 +1,5 @@
 // own
-#include "model/save_error.h"
+#include "files/save_error.h"
 
 // std
 #include <cerrno>

@@ -1,6 +1,6 @@
 // own
 #include "model/kv_doc.h"
-#include "model/safe_save.h"
+#include "files/safe_save.h"
 #include "tests/model/bytes.h"
 #include "tests/model/faulty_files.h"
 #include "tests/support/scripted_ui.h"

@@ -12,8 +12,8 @@
 // Usable and the results.
 
 // own
-#include "model/file_layer.h"
-#include "model/recovery_note.h"
+#include "files/file_layer.h"
+#include "files/recovery_note.h"
 
 // std
 #include <cstdint>

@@ -1,7 +1,7 @@
 // The .kvx layout: header field, version word, zone names, station list, soft buttons.
 
 // own
-#include "model/archive.h"
+#include "model/formats/archive.h"
 #include "model/kv_doc.h"
 
 // std

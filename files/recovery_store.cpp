@@ -1,6 +1,6 @@
 // own
-#include "model/recovery_store.h"
-#include "model/safe_save.h"
+#include "files/recovery_store.h"
+#include "files/safe_save.h"
 
 // std
 #include <algorithm>

@@ -1,5 +1,5 @@
 // own
-#include "model/file_reading.h"
+#include "files/file_reading.h"
 
 // std
 #include <cerrno>

@@ -6,7 +6,7 @@
 // a chmod or another program's identical save changes times or inode and loses nothing.
 
 // own
-#include "model/file_layer.h"
+#include "files/file_layer.h"
 
 // std
 #include <cstdint>

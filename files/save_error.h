@@ -3,7 +3,7 @@
 // filled in; the stage's default when no cause-specific text applies.
 
 // own
-#include "model/safe_save.h"
+#include "files/safe_save.h"
 
 // std
 #include <string>

@@ -1,5 +1,5 @@
 // own
-#include "model/temp_files.h"
+#include "files/temp_files.h"
 
 // std
 #include <algorithm>

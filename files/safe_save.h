@@ -13,7 +13,7 @@
 // user's, or to receive the user's data. The folder's stale temporary files are removed first.
 
 // own
-#include "model/file_layer.h"
+#include "files/file_layer.h"
 
 // std
 #include <cstdint>

@@ -3,8 +3,8 @@
 
 // own
 #include "model/kv_doc.h"
-#include "model/safe_save.h"
-#include "model/temp_files.h"
+#include "files/safe_save.h"
+#include "files/temp_files.h"
 #include "tests/model/bytes.h"
 #include "tests/support/scripted_ui.h"
 #include "tests/support/temp_dir.h"

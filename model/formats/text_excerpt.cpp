@@ -1,5 +1,5 @@
 // own
-#include "model/text_excerpt.h"
+#include "model/formats/text_excerpt.h"
 
 std::string Excerpt(std::string_view text) {
     std::size_t characters = 0;

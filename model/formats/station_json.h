@@ -7,7 +7,7 @@
 //  "buttons": [{"name": "HardButton1", "zones": [1, 3]}]}
 
 // own
-#include "model/json_reader.h"
+#include "model/formats/json_reader.h"
 #include "model/station.h"
 
 // std

@@ -1,5 +1,5 @@
 // own
-#include "model/archive.h"
+#include "model/formats/archive.h"
 #include "platform/cp1252.h"
 
 // std

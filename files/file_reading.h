@@ -2,7 +2,7 @@
 // Reading a configuration file whole, as the document's open and its changed-on-disk check do.
 
 // own
-#include "model/file_layer.h"
+#include "files/file_layer.h"
 
 // std
 #include <cstddef>
