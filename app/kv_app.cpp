@@ -62,8 +62,8 @@ bool CKVApp::InitInstance(const std::vector<std::string>& args, uint32_t nCmdSho
     CDocumentType type;
     type.titleStem = CKVDoc::kTitleStem;
     type.createDocument = [this] {
-        auto document = std::make_unique<CConfigDocument>(m_ui, m_settings, m_recovery,
-                                                          m_recoveryAlarm);
+        auto document =
+            std::make_unique<CConfigDocument>(m_ui, m_settings, m_recovery, m_recoveryAlarm);
         document->onPathAdopted = [this](const std::string& path) { m_recentFiles.Add(path); };
         return document;
     };

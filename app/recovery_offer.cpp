@@ -11,10 +11,9 @@
 #include <QPushButton>
 
 RecoveryChoice AskRecovery(QWidget* parent, const std::string& question, bool offerRecover) {
-    QMessageBox box(offerRecover ? QMessageBox::Question : QMessageBox::Warning,
-                    QString::fromLatin1(kAppTitle),
-                    QFile::decodeName(QByteArray::fromStdString(question)), QMessageBox::NoButton,
-                    parent);
+    QMessageBox box(
+        offerRecover ? QMessageBox::Question : QMessageBox::Warning, QString::fromLatin1(kAppTitle),
+        QFile::decodeName(QByteArray::fromStdString(question)), QMessageBox::NoButton, parent);
     box.setTextFormat(Qt::PlainText);
     QPushButton* recover =
         offerRecover ? box.addButton(QStringLiteral("Recover"), QMessageBox::AcceptRole) : nullptr;

@@ -1,14 +1,14 @@
 // CKVDoc's file commands: open, save, the save driver and its dialog.
 
 // own
-#include "model/formats/archive.h"
 #include "files/disk_stamp.h"
 #include "files/file_layer.h"
 #include "files/file_reading.h"
-#include "model/contents_edit.h"
-#include "model/kv_doc.h"
 #include "files/safe_save.h"
 #include "files/save_error.h"
+#include "model/contents_edit.h"
+#include "model/formats/archive.h"
+#include "model/kv_doc.h"
 
 // std
 #include <cerrno>
