@@ -2,6 +2,7 @@
 #include "app/adv_comm_dlg.h"
 #include "framework/qt/dialog_centring.h"
 #include "framework/qt/dialog_colours.h"
+#include "framework/qt/labelled_combo_accessible.h"
 #include "ui_adv_comm_dlg.h"
 
 // Qt
@@ -9,6 +10,7 @@
 
 CAdvCommDlg::CAdvCommDlg(CProgramSettings& settings, QWidget* parent)
     : QDialog(parent), m_ui(std::make_unique<Ui::AdvCommDlg>()), m_choice(settings) {
+    InstallLabelledComboAccessibility();
     m_ui->setupUi(this);
     m_ui->combo261->setCurrentIndex(m_choice.InitialSel());
     ApplyDialogColours(*this);

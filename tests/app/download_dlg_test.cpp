@@ -105,6 +105,9 @@ TEST_F(DownloadDlgTest, BarAppearsWithTheImageAndTellsWhatIsDoneAndLeft) {
     EXPECT_EQ(dialog.ProgressBar().maximum(), 32301);
     EXPECT_EQ(dialog.ProgressBar().value(), 12345);
     EXPECT_EQ(dialog.ProgressLabel().text(), "12.3 of 32.3 KB, 11 s left");
+    // Once all has gone no time is left to tell of, and none stays on after success.
+    progress.SetProgress({32301, 32301, 0});
+    EXPECT_EQ(dialog.ProgressLabel().text(), "32.3 of 32.3 KB");
     progress.CloseProgress();
 }
 

@@ -1,0 +1,58 @@
+#include "framework/qt/labelled_combo_accessible.h"
+
+// Qt
+#include <QAbstractItemView>
+#include <QAccessibleWidget>
+#include <QComboBox>
+
+namespace {
+
+class CLabelledComboAccessible : public QAccessibleWidget {
+public:
+    explicit CLabelledComboAccessible(QComboBox& combo)
+        : QAccessibleWidget(&combo, QAccessible::ComboBox) {}
+
+    QString text(QAccessible::Text type) const override {
+        if (type == QAccessible::Value) return Combo().currentText();
+        return QAccessibleWidget::text(type);
+    }
+    int childCount() const override { return 1; }
+    QAccessibleInterface* child(int index) const override {
+        return index == 0 ? QAccessible::queryAccessibleInterface(Combo().view()) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        return child != nullptr && child->object() == Combo().view() ? 0 : -1;
+    }
+
+    QStringList actionNames() const override {
+        return QStringList{showMenuAction()} + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString& name) override {
+        if (name == showMenuAction()) {
+            Combo().showPopup();
+        } else {
+            QAccessibleWidget::doAction(name);
+        }
+    }
+
+private:
+    QComboBox& Combo() const { return static_cast<QComboBox&>(*widget()); }
+};
+
+QAccessibleInterface* ComboFactory(const QString& className, QObject* object) {
+    auto* combo = qobject_cast<QComboBox*>(object);
+    if (combo == nullptr || combo->isEditable() || combo->accessibleName().isEmpty() ||
+        className != QLatin1String("QComboBox"))
+        return nullptr;
+    return new CLabelledComboAccessible(*combo);
+}
+
+} // namespace
+
+void InstallLabelledComboAccessibility() {
+    static const bool installed = [] {
+        QAccessible::installFactory(&ComboFactory);
+        return true;
+    }();
+    (void)installed;
+}
