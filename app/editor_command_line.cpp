@@ -31,7 +31,8 @@ QString ErrorText(const QCommandLineParser& parser, const QStringList& arguments
         QString found = QStringLiteral("--") + name;
         for (const QString& word : arguments.mid(1)) {
             const QString option = word.section(QLatin1Char('='), 0, 0);
-            if (word.startsWith(QLatin1Char('-')) && option.mid(option.startsWith(u"--") ? 2 : 1) == name) {
+            if (word.startsWith(QLatin1Char('-')) &&
+                option.mid(option.startsWith(u"--") ? 2 : 1) == name) {
                 found = option;
                 break;
             }

@@ -50,7 +50,7 @@ CPosixSerialDevice::~CPosixSerialDevice() {
 }
 
 std::unique_ptr<CSerialDevice> CPosixSerialDevice::OpenPath(const std::filesystem::path& path,
-                                                             SerialOpenFault* fault) {
+                                                            SerialOpenFault* fault) {
     // What was opened is checked, not what the path named a moment before: the link may be
     // changed in between. Non-blocking, so that a FIFO or a modem line without carrier cannot
     // stall the open.

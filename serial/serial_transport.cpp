@@ -31,7 +31,7 @@ std::string CSerialTransport::Open(std::string_view portName, int64_t baud) {
     const int result = m_port.Open(portName, baud);
     m_bOpen = true;
     if (result == SERIAL_OK) return {};
-    m_openFacts = OpenFailureFacts(portName, baud, result, m_port.OpenFault());
+    m_openFacts = ::OpenFailureFacts(portName, baud, result, m_port.OpenFault());
     return kOpenFailedText;
 }
 
