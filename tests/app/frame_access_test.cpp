@@ -4,6 +4,7 @@
 
 #include "app/adv_comm_dlg.h"
 #include "app/comm_dlg.h"
+#include "app/frame_menus.h"
 #include "app/frame_status_bar.h"
 #include "app/frame_toolbar.h"
 #include "model/ui/station_properties_dlg.h"
