@@ -9,6 +9,7 @@
 #include "app/frame_toolbar.h"
 #include "model/ui/station_properties_dlg.h"
 #include "tests/app/app_fixture.h"
+#include "tests/support/modal_watcher.h"
 #include "view/station_view.h"
 
 #include <QAccessible>
@@ -104,25 +105,27 @@ TEST_F(FrameAccessTest, BarsAreNamedAndMenuShortcutsAreTheItemsKeyBindings) {
 }
 
 namespace {
-// The dialog shown and active; the names of the controls the focus visits from the one it
-// opens on, with Tab, until it comes round again; each control's name for screen readers.
-std::vector<std::pair<QString, QString>> TabWalk(QDialog& dialog) {
-    dialog.show();
-    dialog.activateWindow();
-    EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog));
-    std::vector<std::pair<QString, QString>> walk;
-    QWidget* first = QApplication::focusWidget();
-    for (QWidget* at = first; at != nullptr && walk.size() < 20;) {
-        walk.emplace_back(at->objectName(),
-                          QAccessible::queryAccessibleInterface(at)->text(QAccessible::Name));
-        QTest::keyClick(at, Qt::Key_Tab);
-        at = QApplication::focusWidget();
-        if (at == first) break;
-    }
-    dialog.hide();
+using Walk = std::vector<std::pair<QString, QString>>;
+
+// The dialog run as the editor runs it; the controls the focus visits from the one it opens on,
+// with Tab, until it comes round again, each by object name and by its name for screen readers.
+Walk TabWalk(QDialog& dialog) {
+    Walk walk;
+    CModalScript script;
+    script.Then<QDialog>([&walk](QDialog& shown) {
+        QWidget* first = shown.focusWidget();
+        for (QWidget* at = first; at != nullptr && walk.size() < 20;) {
+            walk.emplace_back(at->objectName(),
+                              QAccessible::queryAccessibleInterface(at)->text(QAccessible::Name));
+            QTest::keyClick(at, Qt::Key_Tab);
+            at = shown.focusWidget();
+            if (at == first) break;
+        }
+        shown.reject();
+    });
+    dialog.exec();
     return walk;
 }
-using Walk = std::vector<std::pair<QString, QString>>;
 } // namespace
 
 TEST_F(FrameAccessTest, DialogsOpenOnTheirFirstFieldTabInLayoutOrderAndNameEveryControl) {
