@@ -2,7 +2,6 @@
 #include "app/adv_comm_dlg.h"
 #include "framework/qt/dialog_centring.h"
 #include "framework/qt/dialog_colours.h"
-#include "framework/qt/labelled_combo_accessible.h"
 #include "ui_adv_comm_dlg.h"
 
 // Qt
@@ -10,8 +9,9 @@
 
 CAdvCommDlg::CAdvCommDlg(CProgramSettings& settings, QWidget* parent)
     : QDialog(parent), m_ui(std::make_unique<Ui::AdvCommDlg>()), m_choice(settings) {
-    InstallLabelledComboAccessibility();
     m_ui->setupUi(this);
+    // Opens on its first field, not on OK, the default button.
+    m_ui->combo261->setFocus();
     m_ui->combo261->setCurrentIndex(m_choice.InitialSel());
     ApplyDialogColours(*this);
     connect(m_ui->button1, &QPushButton::clicked, this, [this] { OnOK(); });

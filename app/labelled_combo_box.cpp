@@ -1,9 +1,8 @@
-#include "framework/qt/labelled_combo_accessible.h"
+#include "app/labelled_combo_box.h"
 
 // Qt
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
-#include <QComboBox>
 
 namespace {
 
@@ -23,7 +22,6 @@ public:
     int indexOfChild(const QAccessibleInterface* child) const override {
         return child != nullptr && child->object() == Combo().view() ? 0 : -1;
     }
-
     QStringList actionNames() const override {
         return QStringList{showMenuAction()} + QAccessibleWidget::actionNames();
     }
@@ -39,19 +37,17 @@ private:
     QComboBox& Combo() const { return static_cast<QComboBox&>(*widget()); }
 };
 
-QAccessibleInterface* ComboFactory(const QString& className, QObject* object) {
-    auto* combo = qobject_cast<QComboBox*>(object);
-    if (combo == nullptr || combo->isEditable() || combo->accessibleName().isEmpty() ||
-        className != QLatin1String("QComboBox"))
-        return nullptr;
+QAccessibleInterface* LabelledComboFactory(const QString& className, QObject* object) {
+    auto* combo = qobject_cast<CLabelledComboBox*>(object);
+    if (combo == nullptr || className != QLatin1String("CLabelledComboBox")) return nullptr;
     return new CLabelledComboAccessible(*combo);
 }
 
 } // namespace
 
-void InstallLabelledComboAccessibility() {
+CLabelledComboBox::CLabelledComboBox(QWidget* parent) : QComboBox(parent) {
     static const bool installed = [] {
-        QAccessible::installFactory(&ComboFactory);
+        QAccessible::installFactory(&LabelledComboFactory);
         return true;
     }();
     (void)installed;
