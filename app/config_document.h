@@ -1,7 +1,8 @@
 #pragma once
 // CConfigDocument: the configuration document as the editor registers it, a CKVDoc with the
 // document commands of the menus: Save, Save As, Download Config (the controller image, then the
-// download with its progress dialog), Max Number of Zones and Check Configuration. It keeps a
+// download with its progress dialog), Max Number of Zones, the Zone Names and Stations tables and
+// Check Configuration. It keeps a
 // recovery copy of its unsaved changes. The settings and the recovery store belong to the
 // application and must outlive the document.
 
@@ -20,6 +21,9 @@ public:
 
     void OnDownloadConfig();
     void OnMaxZones();
+    // The Zone Names and Stations tables; OK is one undoable step.
+    void OnZoneNames();
+    void OnStations();
     // The findings of the configuration check in a dialog; choosing one shows its cell in the
     // document's active view.
     void OnCheckConfig();

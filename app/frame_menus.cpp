@@ -71,6 +71,9 @@ constexpr E kEdit[] = {
     {"&Insert Station...", ID_EDIT_INSERT_STATION, "INS"},
     {"&Add Station...", ID_EDIT_ADD_STATION},
     {"&Delete Station...", ID_EDIT_DELETE_STATION, "DEL"},
+    kSeparator,
+    {"&Zone Names...", ID_EDIT_ZONE_NAMES},
+    {"&Stations...", ID_EDIT_STATIONS},
 };
 constexpr E kWindow[] = {
     {"&New Window", ID_WINDOW_NEW},

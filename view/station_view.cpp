@@ -10,6 +10,7 @@
 #include "view/station_list_width.h"
 #include "view/station_pane.h"
 #include "view/station_splitter.h"
+#include "view/zone_stations.h"
 
 // Qt
 #include <QApplication>
@@ -48,6 +49,7 @@ CStationView::CStationView(CGraphicsDll& dll, const CProgramSettings& settings,
     : CQtView(parent), m_StationList(this), m_ZoneNameEdit(this), m_LcdTextEdit(this),
       m_Grid(dll, *this), m_settings(settings), m_pEditing(editing),
       m_nListWidth(ReadStationListWidth()) {
+    m_ZoneNameEdit.m_nLimit = static_cast<int32_t>(CKVDoc::kMaxZoneName);
     m_LcdTextEdit.m_nLimit = static_cast<int32_t>(CBtn::kMaxName);
     // Clicking the view's background sends the focus on to the grid.
     setFocusPolicy(Qt::ClickFocus);
@@ -94,6 +96,7 @@ void CStationView::CreateChildren() {
     m_pSplitter->onListWidthChosen = [](int width) { StoreStationListWidth(width); };
 
     m_pHover = new CGridHover(*this);
+    new CZoneStations(*this);
     InstallGridAccessibility();
 }
 

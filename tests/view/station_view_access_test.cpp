@@ -89,11 +89,11 @@ TEST_F(StationViewPointer, ColumnHeaderTipIsTheZoneNameAndCellsHaveNone) {
 
     SendToolTip(view.m_Grid, CStationViewHarness::ColumnHeaderCentre(5));
     EXPECT_TRUE(QToolTip::isVisible());
-    EXPECT_EQ(QToolTip::text(), "Lobby");
+    EXPECT_EQ(QToolTip::text(), "Lobby\nPaged by no button");
     SaveWithToolTip(harness.window, "header_tooltip.png");
     // The header keeps its number.
     SendToolTip(view.m_Grid, CStationViewHarness::ColumnHeaderCentre(6));
-    EXPECT_EQ(QToolTip::text(), "Zone6");
+    EXPECT_EQ(QToolTip::text(), "Zone6\nPaged by no button");
     QToolTip::hideText();
 }
 
@@ -111,9 +111,14 @@ TEST_F(StationViewPointer, StatusBarNamesTheCellUnderThePointerAndFollowsAClick)
     EXPECT_EQ(status.currentMessage(), QString::fromUtf8("HB-03 \u00b7 Zone 5: Lobby \u00b7 Off"));
     QTest::mouseMove(&view.m_Grid, CStationViewHarness::CellCentre(11, 1));
     EXPECT_EQ(status.currentMessage(), QString::fromUtf8("SB-11 \u00b7 Zone 1: Zone1 \u00b7 Off"));
-    // Off the cells, nothing is said.
-    QTest::mouseMove(&view.m_Grid, CStationViewHarness::ColumnHeaderCentre(2));
-    EXPECT_EQ(status.currentMessage(), "");
+    // A zone's header says which buttons page it; off the grid, nothing is said.
+    QTest::mouseMove(&view.m_Grid, CStationViewHarness::ColumnHeaderCentre(5));
+    EXPECT_EQ(status.currentMessage(),
+              QString::fromUtf8("Zone 5: Lobby \u00b7 paged by no button"));
+    ClickCell(view, 3, 5);
+    QTest::mouseMove(&view.m_Grid, CStationViewHarness::ColumnHeaderCentre(5));
+    EXPECT_EQ(status.currentMessage(),
+              QString::fromUtf8("Zone 5: Lobby \u00b7 paged by 1 button on Station1"));
 }
 
 using StationViewDivider = StationViewTest;
