@@ -4,6 +4,7 @@
 #include "download/download_config.h"
 #include "download/ui/check_config_dlg.h"
 #include "download/ui/download_progress.h"
+#include "framework/table_command_ids.h"
 #include "model/ui/stations_dlg.h"
 #include "model/ui/zone_names_dlg.h"
 #include "view/station_commands.h"

@@ -1,6 +1,7 @@
 // own
 #include "app/frame_menus.h"
 #include "framework/qt/command_actions.h"
+#include "framework/table_command_ids.h"
 
 // Qt
 #include <QAction>

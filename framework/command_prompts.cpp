@@ -1,4 +1,5 @@
 #include "framework/command_prompts.h"
+#include "framework/table_command_ids.h"
 
 const char* CommandPrompt(CommandId id) {
     if (id >= ID_FILE_MRU_FILE1 && id <= ID_FILE_MRU_FILE4) return "Open this document";

@@ -29,8 +29,6 @@ public:
     static constexpr int kSoftButtonCount = 89;
     // The soft button at index k is labelled SB-(k + 11).
     static constexpr int kFirstSoftButtonNumber = 11;
-    // Characters the zone name box takes by typing, and so every table and import of names.
-    static constexpr std::size_t kMaxZoneName = 256;
     static constexpr uint16_t kNewVersion = 257;
     static constexpr uint16_t kFileVersion = 258;
     // Document type strings: untitled documents are Config1, Config2, ...; files end in .kvx.

@@ -94,7 +94,7 @@ std::optional<CStationRefusal> CStationTable::Apply(int row, const Cells& cells)
     const bool adding = row == RowCount();
     CStation station;
     if (adding) {
-        station.SetName("Station" + std::to_string(m_doc.m_pStations.size() + 1));
+        station.SetName("Station" + std::to_string(RowCount() + 1));
     } else {
         station = m_rows[row].station;
     }
@@ -108,7 +108,8 @@ std::optional<CStationRefusal> CStationTable::Apply(int row, const Cells& cells)
         if (const auto bytes = TextOf(*lcd, CStation::kMaxLcdText, "LCD text", refusal))
             fields.m_strLcdText = *bytes;
     }
-    if (const auto& type = cells.values[Type]; type && !refusal) {
+    // An empty type keeps the station's own, or a new one's default.
+    if (const auto& type = cells.values[Type]; type && !type->empty() && !refusal) {
         fields.m_nTypeIndex = IndexOfType(TypeOfCell(*type));
         if (fields.m_nTypeIndex < 0)
             refusal = TextRefusal("\"" + *type + "\" is not a station type");
@@ -142,7 +143,8 @@ std::optional<CStationRefusal> CStationTable::Apply(int row, const Cells& cells)
     return std::nullopt;
 }
 
-std::optional<CStationRefusal> CStationTable::SetCell(int row, int column, const std::string& text) {
+std::optional<CStationRefusal> CStationTable::SetCell(int row, int column,
+                                                      const std::string& text) {
     Cells cells;
     cells.values[column] = text;
     return Apply(row, cells);
@@ -202,9 +204,8 @@ std::unique_ptr<CDocEdit> CStationTable::MakeEdit(CKVDoc& doc) const {
         if (row.origin >= 0 && row.changed)
             edits.push_back(std::make_unique<CStationEdit>(doc, row.origin, row.station));
         if (row.origin < 0)
-            edits.push_back(CStationListEdit::Insert(doc, position++,
-                                                     std::make_unique<CStation>(row.station),
-                                                     "Add Station"));
+            edits.push_back(CStationListEdit::Insert(
+                doc, position++, std::make_unique<CStation>(row.station), "Add Station"));
     }
     if (edits.empty()) return nullptr;
     return std::make_unique<CEditGroup>("Stations", std::move(edits));

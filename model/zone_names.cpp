@@ -30,11 +30,10 @@ std::string RowRefusal(int line, const std::string& why) {
 std::optional<std::string> ZoneNameProblem(std::string_view utf8) {
     const auto bytes = Utf8ToCp1252(utf8);
     if (!bytes) return "\"" + std::string(utf8) + "\" has a character with no single-byte form";
-    if (bytes->size() > CKVDoc::kMaxZoneName)
-        return "the name is longer than " + std::to_string(CKVDoc::kMaxZoneName) + " characters";
-    if (std::any_of(bytes->begin(), bytes->end(), [](char c) {
-            return static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
-        }))
+    if (bytes->size() > kMaxZoneName)
+        return "the name is longer than " + std::to_string(kMaxZoneName) + " characters";
+    if (std::any_of(bytes->begin(), bytes->end(),
+                    [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; }))
         return "the name holds a tab, a line break or another control character";
     return std::nullopt;
 }
@@ -68,14 +67,13 @@ ZoneNamesRead ReadZoneNames(const CKVDoc& doc, std::string_view text) {
         zone = numbered ? ParseDecimal(row.fields[0]) : zone + 1;
         const std::string name = CsvText(row.fields[numbered ? 1 : 0]);
         if (zone < 1 || zone > doc.m_nMaxZones) {
-            read.refusals.push_back(RowRefusal(
-                row.line, "zone " + std::to_string(zone) + " is not one of the " +
-                              std::to_string(doc.m_nMaxZones) + " zones in use"));
+            read.refusals.push_back(
+                RowRefusal(row.line, "zone " + std::to_string(zone) + " is not one of the " +
+                                         std::to_string(doc.m_nMaxZones) + " zones in use"));
         } else if (namedOn[zone - 1] != 0) {
-            read.refusals.push_back(RowRefusal(row.line, "zone " + std::to_string(zone) +
-                                                             " is named on row " +
-                                                             std::to_string(namedOn[zone - 1]) +
-                                                             " already"));
+            read.refusals.push_back(
+                RowRefusal(row.line, "zone " + std::to_string(zone) + " is named on row " +
+                                         std::to_string(namedOn[zone - 1]) + " already"));
         } else if (const auto problem = ZoneNameProblem(name)) {
             read.refusals.push_back(RowRefusal(row.line, *problem));
         } else {

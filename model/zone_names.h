@@ -15,6 +15,9 @@
 
 class CKVDoc;
 
+// Characters the zone name box takes by typing, and so every table and import of names.
+inline constexpr std::size_t kMaxZoneName = 256;
+
 // A zone's new name: `zone` 0-based, `name` single-byte (Windows-1252).
 struct ZoneNameChange {
     int zone = 0;

@@ -1,12 +1,12 @@
 // own
 #include "report/checklist.h"
-#include "report/report_forms.h"
 #include "framework/format_text.h"
 #include "model/config_change.h"
 #include "model/formats/csv.h"
 #include "model/station_fields.h"
 #include "model/zone_usage.h"
 #include "platform/cp1252.h"
+#include "report/report_forms.h"
 
 // std
 #include <algorithm>

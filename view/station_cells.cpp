@@ -131,7 +131,8 @@ std::optional<std::string> ZonePagingText(const CKVDoc& doc, int col) {
         if (button.station == last) continue;
         last = button.station;
         where += where.empty() ? "" : ", ";
-        where += button.IsSoft() ? "the soft buttons" : StationCaption(*doc.m_pStations[button.station]);
+        where +=
+            button.IsSoft() ? "the soft buttons" : StationCaption(*doc.m_pStations[button.station]);
     }
     return FormatText("%d button%s on ", static_cast<int>(buttons.size()),
                       buttons.size() == 1 ? "" : "s") +

@@ -1,6 +1,7 @@
 // own
 #include "view/station_view.h"
 #include "framework/qt/cp1252.h"
+#include "model/zone_names.h"
 #include "view/grid_accessible.h"
 #include "view/grid_hover.h"
 #include "view/pane_focus.h"
@@ -49,7 +50,7 @@ CStationView::CStationView(CGraphicsDll& dll, const CProgramSettings& settings,
     : CQtView(parent), m_StationList(this), m_ZoneNameEdit(this), m_LcdTextEdit(this),
       m_Grid(dll, *this), m_settings(settings), m_pEditing(editing),
       m_nListWidth(ReadStationListWidth()) {
-    m_ZoneNameEdit.m_nLimit = static_cast<int32_t>(CKVDoc::kMaxZoneName);
+    m_ZoneNameEdit.m_nLimit = static_cast<int32_t>(kMaxZoneName);
     m_LcdTextEdit.m_nLimit = static_cast<int32_t>(CBtn::kMaxName);
     // Clicking the view's background sends the focus on to the grid.
     setFocusPolicy(Qt::ClickFocus);

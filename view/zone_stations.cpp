@@ -3,6 +3,7 @@
 #include "framework/command_prompts.h"
 #include "framework/qt/cp1252.h"
 #include "framework/qt/dialog_colours.h"
+#include "framework/table_command_ids.h"
 #include "model/zone_usage.h"
 #include "view/grid_spot.h"
 #include "view/station_cells.h"
@@ -68,8 +69,8 @@ CZoneStationsDlg::CZoneStationsDlg(CStationView& view, int col)
         const std::string station =
             button.IsSoft() ? "Soft buttons" : StationCaption(*doc.m_pStations[button.station]);
         auto* item = new QTreeWidgetItem(
-            {FromCp1252(station), FromCp1252(ButtonLabel(button) + "  " +
-                                             FindButton(doc, button)->GetName())});
+            {FromCp1252(station),
+             FromCp1252(ButtonLabel(button) + "  " + FindButton(doc, button)->GetName())});
         item->setData(0, Qt::UserRole, QVariant::fromValue(QPoint(button.station, button.button)));
         m_pList->addTopLevelItem(item);
     }

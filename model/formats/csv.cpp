@@ -6,7 +6,8 @@ namespace {
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 bool ReadsAsFormula(std::string_view text) {
-    return !text.empty() && std::string_view("=+-@\t\r").find(text.front()) != std::string_view::npos;
+    return !text.empty() &&
+           std::string_view("=+-@\t\r").find(text.front()) != std::string_view::npos;
 }
 
 // The separator the first line uses, counting outside quotes.
@@ -36,7 +37,8 @@ public:
             CsvRow row{m_line, {}};
             if (!ReadRow(row.fields)) {
                 table.rows.clear();
-                table.refusal = "line " + std::to_string(row.line) + ": a quoted field is not closed";
+                table.refusal =
+                    "line " + std::to_string(row.line) + ": a quoted field is not closed";
                 return table;
             }
             const bool blank = row.fields.size() == 1 && row.fields.front().empty();

@@ -52,8 +52,8 @@ void CStationsDlg::ShowCells(int tableRow, int viewRow) {
             table.setItem(viewRow, c, item);
         }
         item->setText(QString::fromStdString(m_table.Cell(tableRow, c)));
-        const Qt::ItemFlags editable = m_table.IsEditable(tableRow, c) ? Qt::ItemIsEditable
-                                                                        : Qt::NoItemFlags;
+        const Qt::ItemFlags editable =
+            m_table.IsEditable(tableRow, c) ? Qt::ItemIsEditable : Qt::NoItemFlags;
         item->setFlags((item->flags() & ~Qt::ItemIsEditable) | editable);
         item->setData(kTableRowRole, tableRow);
     }

@@ -15,6 +15,7 @@
 #include <QShowEvent>
 
 // std
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <unistd.h>
@@ -87,8 +88,7 @@ void CTableDlg::OnImportButton() {
 }
 
 void CTableDlg::OnExportButton() {
-    if (const auto path = m_services.AskSaveFileName(CsvRequest("Export", true)))
-        ExportFile(*path);
+    if (const auto path = m_services.AskSaveFileName(CsvRequest("Export", true))) ExportFile(*path);
 }
 
 void CTableDlg::ShowRefusals(const std::vector<std::string>& refusals, const std::string& caption) {

@@ -1,9 +1,9 @@
 // own
 #include "model/ui/zone_names_dlg.h"
+#include "framework/qt/cp1252.h"
 #include "model/kv_doc.h"
 #include "model/zone_names.h"
 #include "model/zone_usage.h"
-#include "framework/qt/cp1252.h"
 #include "platform/cp1252.h"
 
 // Qt
@@ -23,7 +23,7 @@ public:
                           const QModelIndex&) const override {
         auto* edit = new QLineEdit(parent);
         edit->setFrame(false);
-        edit->setMaxLength(static_cast<int>(CKVDoc::kMaxZoneName));
+        edit->setMaxLength(static_cast<int>(kMaxZoneName));
         edit->setValidator(new CCp1252Validator(edit));
         return edit;
     }
@@ -74,8 +74,7 @@ void CZoneNamesDlg::OnPaste(const std::string& text, int row) {
     const int room = Table().rowCount() - row;
     if (static_cast<int>(cells.size()) > room) {
         Message("The " + std::to_string(cells.size()) + " names pasted do not fit below zone " +
-                    std::to_string(row + 1) + ": only " + std::to_string(room) +
-                    " zones are left.",
+                    std::to_string(row + 1) + ": only " + std::to_string(room) + " zones are left.",
                 kCaption);
         return;
     }

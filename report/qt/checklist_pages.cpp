@@ -50,8 +50,8 @@ public:
         m_blocks.emplace_back(Heading{Text(list.Title()), true});
         m_blocks.emplace_back(Heading{Text(list.date)});
         for (const ChecklistStation& station : list.stations) {
-            m_blocks.emplace_back(Heading{Text(station.portAddress + "  " + station.name + "  (" +
-                                               station.type + ")")});
+            m_blocks.emplace_back(Heading{
+                Text(station.portAddress + "  " + station.name + "  (" + station.type + ")")});
             Buttons(station.buttons);
         }
         if (!list.softButtons.empty()) {
@@ -91,7 +91,8 @@ private:
         std::vector<PageRow> rows;
         for (const ChecklistButton& button : buttons)
             rows.push_back({Cell(Text(button.label)), Cell(Text(button.name)),
-                            Cell(Joined(button.zones)), Cell(QString(kTickBox), false, true)});
+                            Cell(Joined(button.zones)),
+                            Cell(QString(QChar(kTickBox)), false, true)});
         const PageRow head{Cell(QStringLiteral("Button"), true), Cell(QStringLiteral("Name"), true),
                            Cell(QStringLiteral("Must page"), true),
                            Cell(QStringLiteral("Checked"), true, true)};

@@ -123,3 +123,24 @@ TEST_F(TableCommandsTest, RefusedRowsAreNamedAndNothingIsWritten) {
     EXPECT_EQ(Cli("zones site.kvx --set missing.csv").exit, 2);
     EXPECT_EQ(Read("site.kvx"), before);
 }
+
+TEST_F(TableCommandsTest, ChecklistWalksStationsInPortAddressOrderThenZones) {
+    Write("gate.csv", "Name,Type,Port,Address\nGate,4,1,2\n");
+    ASSERT_EQ(Cli("stations site.kvx --set gate.csv").exit, 0);
+    ASSERT_EQ(Cli("report site.kvx --checklist -o list.csv").exit, 0);
+    const std::string csv = Read("list.csv");
+    EXPECT_EQ(csv.rfind("Station,Port-Address,Button,Button Name,Zones,Checked\r\n"
+                        "Gate,1-2,HB-01,HardButton1,,\r\n",
+                        0),
+              0u)
+        << csv;
+    EXPECT_NE(csv.find("\r\nFront desk,3-7,HB-01,All call,1 Lobby; 2 Caf\xC3\xA9; 12 Zone12,\r\n"),
+              std::string::npos);
+    ASSERT_EQ(Cli("report site.kvx --checklist -o list.html").exit, 0);
+    const std::string html = Read("list.html");
+    EXPECT_NE(html.find("<tr><td>2 Caf\xC3\xA9</td><td>3-7 Front desk HB-01</td></tr>"),
+              std::string::npos);
+    EXPECT_NE(html.find("<td class=\"tick\">&#9744;</td>"), std::string::npos);
+    ASSERT_EQ(Cli("report site.kvx --checklist -o list.pdf").exit, 0);
+    EXPECT_EQ(Read("list.pdf").rfind("%PDF-", 0), 0u);
+}

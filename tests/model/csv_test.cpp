@@ -23,7 +23,9 @@ TEST(CsvTest, ReadsTheFormsSpreadsheetsWrite) {
         Rows rows;
     } cases[] = {
         {"a,b\r\nc,d\r\n", {{"a", "b"}, {"c", "d"}}},
-        {"\xEF\xBB\xBF" "a;b,c;d\ne;f\n", {{"a", "b,c", "d"}, {"e", "f"}}},
+        {"\xEF\xBB\xBF"
+         "a;b,c;d\ne;f\n",
+         {{"a", "b,c", "d"}, {"e", "f"}}},
         {"\"a,\"\"x\"\"\",b\n\n\"two\nlines\",c", {{"a,\"x\"", "b"}, {"two\nlines", "c"}}},
         {"Lobby\tx\nHall\n", {{"Lobby", "x"}, {"Hall"}}},
         {"a,,\n", {{"a", "", ""}}},

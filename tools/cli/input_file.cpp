@@ -32,4 +32,3 @@ std::optional<std::string> ReadInputFile(const std::string& path, std::string& b
     close(fd);
     return refusal;
 }
-

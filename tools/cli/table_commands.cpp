@@ -24,8 +24,7 @@ struct TableKind {
     const char* name;
     const char* help;
     std::function<std::string(const CKVDoc&)> write;
-    std::function<std::unique_ptr<CDocEdit>(CKVDoc&, std::string_view,
-                                            std::vector<std::string>&)>
+    std::function<std::unique_ptr<CDocEdit>(CKVDoc&, std::string_view, std::vector<std::string>&)>
         read;
 };
 
@@ -62,24 +61,23 @@ void AddTableCommand(CLI::App& app, CCliContext& context, const TableKind& kind)
 } // namespace
 
 void AddZonesCommand(CLI::App& app, CCliContext& context) {
-    AddTableCommand(
-        app, context,
-        {"zones", "Print the zone names as CSV, or set them from CSV", ZoneNamesCsv,
-         [](CKVDoc& doc, std::string_view csv, std::vector<std::string>& refusals) {
-             ZoneNamesRead read = ReadZoneNames(doc, csv);
-             refusals = std::move(read.refusals);
-             return refusals.empty() ? MakeZoneNamesEdit(doc, read.names) : nullptr;
-         }});
+    AddTableCommand(app, context,
+                    {"zones", "Print the zone names as CSV, or set them from CSV",
+                     [](const CKVDoc& doc) { return ZoneNamesCsv(doc); },
+                     [](CKVDoc& doc, std::string_view csv, std::vector<std::string>& refusals) {
+                         ZoneNamesRead read = ReadZoneNames(doc, csv);
+                         refusals = std::move(read.refusals);
+                         return refusals.empty() ? MakeZoneNamesEdit(doc, read.names) : nullptr;
+                     }});
 }
 
 void AddStationsCommand(CLI::App& app, CCliContext& context) {
-    AddTableCommand(
-        app, context,
-        {"stations", "Print the stations as CSV, or update and add stations from CSV",
-         [](const CKVDoc& doc) { return CStationTable(doc).Csv(); },
-         [](CKVDoc& doc, std::string_view csv, std::vector<std::string>& refusals) {
-             CStationTable table(doc);
-             refusals = table.Merge(csv);
-             return refusals.empty() ? table.MakeEdit(doc) : nullptr;
-         }});
+    AddTableCommand(app, context,
+                    {"stations", "Print the stations as CSV, or update and add stations from CSV",
+                     [](const CKVDoc& doc) { return CStationTable(doc).Csv(); },
+                     [](CKVDoc& doc, std::string_view csv, std::vector<std::string>& refusals) {
+                         CStationTable table(doc);
+                         refusals = table.Merge(csv);
+                         return refusals.empty() ? table.MakeEdit(doc) : nullptr;
+                     }});
 }
