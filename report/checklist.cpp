@@ -11,12 +11,21 @@
 // std
 #include <algorithm>
 #include <numeric>
+#include <tuple>
 
 namespace {
 // "5 Lobby", or "5" for a zone without a name.
 std::string ZoneText(const CKVDoc& doc, int zone) {
     const std::string name = Cp1252ToUtf8(doc.m_strZoneNames[zone]);
     return std::to_string(zone + 1) + (name.empty() ? "" : " " + name);
+}
+
+// Where the walk meets a button: its station's port and address, then the button; soft buttons
+// after every station.
+std::tuple<int, int, int> WalkOrder(const CKVDoc& doc, CButtonRef ref) {
+    if (ref.IsSoft()) return {CStation::kMaxPort + 1, 0, ref.button};
+    const CStation& station = *doc.m_pStations[ref.station];
+    return {station.m_nPort, station.m_nAddress, ref.button};
 }
 
 ChecklistButton ButtonOf(const CKVDoc& doc, CButtonRef ref) {
@@ -70,9 +79,7 @@ Checklist BuildChecklist(const CKVDoc& doc, std::string fileName, std::string da
     std::vector<int> order(doc.m_pStations.size());
     std::iota(order.begin(), order.end(), 0);
     std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-        const CStation& x = *doc.m_pStations[a];
-        const CStation& y = *doc.m_pStations[b];
-        return std::pair(x.m_nPort, x.m_nAddress) < std::pair(y.m_nPort, y.m_nAddress);
+        return WalkOrder(doc, {a, 0}) < WalkOrder(doc, {b, 0});
     });
     for (const int s : order) {
         const CStation& station = *doc.m_pStations[s];
@@ -90,7 +97,12 @@ Checklist BuildChecklist(const CKVDoc& doc, std::string fileName, std::string da
     for (int z = 0; z < doc.m_nMaxZones; ++z) {
         ChecklistZone& zone = list.zones.emplace_back();
         zone.zone = ZoneText(doc, z);
-        for (const CButtonRef& ref : ButtonsPagingZone(doc, z)) {
+        std::vector<CButtonRef> buttons = ButtonsPagingZone(doc, z);
+        // In the order of the walk: port and address, the soft buttons last.
+        std::stable_sort(buttons.begin(), buttons.end(), [&](CButtonRef a, CButtonRef b) {
+            return WalkOrder(doc, a) < WalkOrder(doc, b);
+        });
+        for (const CButtonRef& ref : buttons) {
             const std::string label = ButtonLabel(ref);
             if (ref.IsSoft()) {
                 zone.buttons.push_back(label);

@@ -3,9 +3,10 @@
 #include "files/file_layer.h"
 #include "files/file_reading.h"
 #include "files/safe_save.h"
+#include "framework/qt/cp1252.h"
 #include "framework/qt/dialog_centring.h"
 #include "framework/qt/dialog_colours.h"
-#include "framework/ui_services.h"
+#include "framework/qt/message_box.h"
 #include "ui_table_dlg.h"
 
 // Qt
@@ -99,7 +100,12 @@ void CTableDlg::ShowRefusals(const std::vector<std::string>& refusals, const std
 }
 
 void CTableDlg::Message(const std::string& text, const std::string& caption) {
-    m_services.MessageBox(text, caption);
+    // Refusals quote the file's UTF-8 text; the box shows single bytes, '?' for a character
+    // without one.
+    std::string bytes;
+    for (const QChar c : QString::fromStdString(text))
+        bytes += ToCp1252(QString(c)).value_or("?");
+    m_services.MessageBox(bytes, caption);
 }
 
 bool CTableDlg::eventFilter(QObject* watched, QEvent* event) {

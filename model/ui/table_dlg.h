@@ -44,7 +44,7 @@ protected:
     virtual std::string ExportText() const = 0;
     virtual void OnOK() = 0;
 
-    // Shows the refused rows, one a line, under `caption`.
+    // Shows the refused rows, one a line, under `caption`. Texts are UTF-8.
     void ShowRefusals(const std::vector<std::string>& refusals, const std::string& caption);
     void Message(const std::string& text, const std::string& caption);
 
