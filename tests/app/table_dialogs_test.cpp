@@ -27,6 +27,8 @@ protected:
         Start();
         doc = dynamic_cast<CKVDoc*>(Documents().NewDocument());
     }
+    // The clipboard outlives the test: later ones find it empty, as a fresh editor does.
+    void TearDown() override { QApplication::clipboard()->clear(); }
     QString UndoText() {
         Frame().Commands().Update();
         return Frame().CurrentMenu().Action(ID_EDIT_UNDO)->text();
