@@ -1,10 +1,10 @@
 #pragma once
 // CConfigDocument: the configuration document as the editor registers it, a CKVDoc with the
 // document commands of the menus: Save, Save As, Download Config (the controller image, then the
-// download with its progress dialog), Max Number of Zones and Check Configuration. It keeps a
-// recovery copy of its unsaved changes, following every change it announces (it takes onChanged
-// for that). The settings, the recovery store and its alarm belong to the application and must
-// outlive the document.
+// download with its progress dialog), Max Number of Zones, the Zone Names and Stations tables and
+// Check Configuration. It keeps a recovery copy of its unsaved changes, following every change it
+// announces (it takes onChanged for that). The settings, the recovery store and its alarm belong
+// to the application and must outlive the document.
 
 // own
 #include "app/recovery_keeper.h"
@@ -23,6 +23,9 @@ public:
 
     void OnDownloadConfig();
     void OnMaxZones();
+    // The Zone Names and Stations tables; OK is one undoable step.
+    void OnZoneNames();
+    void OnStations();
     // The findings of the configuration check in a dialog; choosing one shows its cell in the
     // document's active view.
     void OnCheckConfig();

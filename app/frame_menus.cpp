@@ -1,6 +1,7 @@
 // own
 #include "app/frame_menus.h"
 #include "framework/qt/command_actions.h"
+#include "framework/command_ids.h"
 
 // Qt
 #include <QAction>
@@ -73,6 +74,9 @@ constexpr E kEdit[] = {
     {"&Add Station...", ID_EDIT_ADD_STATION},
     {"&Delete Station...", ID_EDIT_DELETE_STATION, "DEL"},
     {"&Station Properties...", ID_EDIT_STATION_PROPERTIES},
+    kSeparator,
+    {"&Zone Names...", ID_EDIT_ZONE_NAMES},
+    {"&Stations...", ID_EDIT_STATIONS},
 };
 constexpr E kWindow[] = {
     {"&New Window", ID_WINDOW_NEW},

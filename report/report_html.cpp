@@ -144,3 +144,7 @@ private:
 std::string ZoneReportHtml(const ZoneReport& report) {
     return CHtmlWriter(report).Write();
 }
+
+std::string HtmlEscaped(const std::string& text) {
+    return Escaped(text);
+}

@@ -44,25 +44,6 @@ std::string ZoneReport::ZoneName(int zone) const {
     return FormatText("Zone %d", zone);
 }
 
-const char* StationTypeLabel(int type) {
-    switch (type) {
-    case 4:
-        return "4 Button Paging Station";
-    case 10:
-        return "10 Button Paging Station";
-    case 48:
-        return "48 Button Paging Station";
-    case 3:
-        return "4 Button Break-Out";
-    case 9:
-        return "10 Button Break-Out";
-    case 47:
-        return "48 Button Break-Out";
-    default:
-        return "Unknown type";
-    }
-}
-
 std::string GroupedNumber(std::size_t value) {
     std::string digits = std::to_string(value);
     for (auto at = static_cast<std::ptrdiff_t>(digits.size()) - 3; at > 0; at -= 3)

@@ -5,6 +5,7 @@
 
 // own
 #include "model/kv_doc.h"
+#include "model/station_fields.h"
 
 // std
 #include <algorithm>
@@ -66,9 +67,6 @@ std::vector<std::span<const int>> MatrixTables(const ReportButtons& group);
 
 // The report of `doc` as it is now, under the title `fileName` and dated `date`.
 ZoneReport BuildZoneReport(const CKVDoc& doc, std::string fileName, std::string date);
-
-// The label the station dialog gives a type, "4 Button Paging Station" ...
-const char* StationTypeLabel(int type);
 
 // "1,234": the numbers of the title block.
 std::string GroupedNumber(std::size_t value);

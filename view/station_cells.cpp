@@ -1,6 +1,7 @@
 // own
 #include "view/station_cells.h"
 #include "model/config_edits.h"
+#include "model/zone_usage.h"
 #include "framework/format_text.h"
 
 // std
@@ -113,4 +114,33 @@ std::string StationListEntry(const CStation& station, bool showAddresses) {
     if (!showAddresses) return station.GetName();
     return std::to_string(station.m_nPort) + "-" + std::to_string(station.m_nAddress) + ": " +
            station.GetName();
+}
+
+std::string StationCaption(const CStation& station) {
+    if (!station.GetName().empty()) return station.GetName();
+    return FormatText("[%d-%d]", station.m_nPort, station.m_nAddress);
+}
+
+std::optional<std::string> ZonePagingText(const CKVDoc& doc, int col) {
+    if (!ZoneColumnExists(doc, col)) return std::nullopt;
+    const std::vector<CButtonRef> buttons = ButtonsPagingZone(doc, col - 1);
+    if (buttons.empty()) return "no button";
+    std::string where;
+    int last = -2;
+    for (const CButtonRef& button : buttons) {
+        if (button.station == last) continue;
+        last = button.station;
+        where += where.empty() ? "" : ", ";
+        where +=
+            button.IsSoft() ? "the soft buttons" : StationCaption(*doc.m_pStations[button.station]);
+    }
+    return FormatText("%d button%s on ", static_cast<int>(buttons.size()),
+                      buttons.size() == 1 ? "" : "s") +
+           where;
+}
+
+std::optional<std::string> ColumnStatusText(const CKVDoc& doc, int col) {
+    const auto paging = ZonePagingText(doc, col);
+    if (!paging) return std::nullopt;
+    return ZoneCaption(doc, col) + " \xB7 paged by " + *paging;
 }

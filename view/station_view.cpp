@@ -1,6 +1,7 @@
 // own
 #include "view/station_view.h"
 #include "framework/qt/cp1252.h"
+#include "model/zone_names.h"
 #include "view/grid_accessible.h"
 #include "view/grid_hover.h"
 #include "view/pane_focus.h"
@@ -10,6 +11,7 @@
 #include "view/station_list_width.h"
 #include "view/station_pane.h"
 #include "view/station_splitter.h"
+#include "view/zone_stations.h"
 
 // Qt
 #include <QApplication>
@@ -51,6 +53,7 @@ CStationView::CStationView(CGraphicsDll& dll, const CProgramSettings& settings,
     : CQtView(parent), m_StationList(this), m_ZoneNameEdit(this), m_LcdTextEdit(this),
       m_Grid(dll, *this), m_settings(settings), m_pEditing(editing),
       m_nListWidth(ReadStationListWidth()) {
+    m_ZoneNameEdit.m_nLimit = static_cast<int32_t>(kMaxZoneName);
     m_LcdTextEdit.m_nLimit = static_cast<int32_t>(CBtn::kMaxName);
     // Clicking the view's background sends the focus on to the grid.
     setFocusPolicy(Qt::ClickFocus);
@@ -99,6 +102,7 @@ void CStationView::CreateChildren() {
     m_pSplitter->onListWidthChosen = [](int width) { StoreStationListWidth(width); };
 
     m_pHover = new CGridHover(*this);
+    new CZoneStations(*this);
     InstallGridAccessibility();
 }
 

@@ -23,6 +23,8 @@ QString Text(const std::string& utf8) {
     return QString::fromStdString(utf8);
 }
 
+} // namespace
+
 PageFonts ReportFonts(QPaintDevice& device) {
     QFont font("Sans Serif");
     font.setPointSizeF(9);
@@ -42,15 +44,13 @@ QFont TitleFont(const QFont& body, qreal points) {
     return font;
 }
 
-// The title on the left, shortened in its middle where it would run into "Page n of m".
-void PaintHeader(QPainter& painter, const ZoneReport& report, const QFont& font, qreal width,
-                 qreal height, int page, int pages) {
+void PaintPageHeader(QPainter& painter, const QString& title, const QFont& font, qreal width,
+                     qreal height, int page, int pages) {
     painter.setFont(font);
     painter.setPen(QPen(Qt::black, painter.device()->logicalDpiX() / 96.0));
     const QFontMetricsF metrics(font, painter.device());
     const QString number = QStringLiteral("Page %1 of %2").arg(page).arg(pages);
     const qreal room = width - metrics.horizontalAdvance(number) - 4 * metrics.averageCharWidth();
-    const QString title = Text(report.Title());
     const QRectF line(0, 0, width, height * 0.8);
     painter.drawText(line, Qt::AlignLeft | Qt::AlignTop,
                      metrics.elidedText(title, Qt::ElideMiddle, room));
@@ -58,6 +58,7 @@ void PaintHeader(QPainter& painter, const ZoneReport& report, const QFont& font,
     painter.drawLine(QPointF(0, height * 0.85), QPointF(width, height * 0.85));
 }
 
+namespace {
 struct Heading {
     QString text;
     bool title = false;
@@ -234,13 +235,15 @@ int PaintZoneReport(const ZoneReport& report, QPagedPaintDevice& device) {
     QPainter painter(&device);
     CPageFlow flow(device, body, &painter, [&](int page) {
         if (page > 0) device.newPage();
-        PaintHeader(painter, report, fonts.body, paper.width(), headerHeight, page + 1, pages);
+        PaintPageHeader(painter, Text(report.Title()), fonts.body, paper.width(), headerHeight,
+                        page + 1, pages);
     });
     blocks.Flow(flow);
     return pages;
 }
 
-QByteArray ZoneReportPdf(const ZoneReport& report, const QPageLayout& layout) {
+QByteArray PagesPdf(const QString& title, const QPageLayout& layout,
+                    const std::function<void(QPagedPaintDevice&)>& paint) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -248,11 +251,16 @@ QByteArray ZoneReportPdf(const ZoneReport& report, const QPageLayout& layout) {
         QPdfWriter writer(&buffer);
         writer.setResolution(kPdfResolution);
         writer.setPageLayout(layout);
-        writer.setTitle(Text(report.Title()));
+        writer.setTitle(title);
         writer.setCreator(QStringLiteral("Corvantine"));
-        PaintZoneReport(report, writer);
+        paint(writer);
     }
     return bytes;
+}
+
+QByteArray ZoneReportPdf(const ZoneReport& report, const QPageLayout& layout) {
+    return PagesPdf(Text(report.Title()), layout,
+                    [&report](QPagedPaintDevice& device) { PaintZoneReport(report, device); });
 }
 
 QPageLayout DefaultReportPage() {

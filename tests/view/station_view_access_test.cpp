@@ -9,6 +9,7 @@
 #include "tests/view/station_view_fixture.h"
 #include "view/station_cells.h"
 #include "view/station_list_width.h"
+#include "view/zone_stations.h"
 
 // Qt
 #include <QAccessible>
@@ -20,6 +21,7 @@
 #include <QStatusBar>
 #include <QTest>
 #include <QToolTip>
+#include <QTreeWidget>
 
 // std
 #include <cstdlib>
@@ -89,11 +91,11 @@ TEST_F(StationViewPointer, ColumnHeaderTipIsTheZoneNameAndCellsHaveNone) {
 
     SendToolTip(view.m_Grid, CStationViewHarness::ColumnHeaderCentre(5));
     EXPECT_TRUE(QToolTip::isVisible());
-    EXPECT_EQ(QToolTip::text(), "Lobby");
+    EXPECT_EQ(QToolTip::text(), "Lobby\nPaged by no button");
     SaveWithToolTip(harness.window, "header_tooltip.png");
     // The header keeps its number.
     SendToolTip(view.m_Grid, CStationViewHarness::ColumnHeaderCentre(6));
-    EXPECT_EQ(QToolTip::text(), "Zone6");
+    EXPECT_EQ(QToolTip::text(), "Zone6\nPaged by no button");
     QToolTip::hideText();
 }
 
@@ -111,9 +113,35 @@ TEST_F(StationViewPointer, StatusBarNamesTheCellUnderThePointerAndFollowsAClick)
     EXPECT_EQ(status.currentMessage(), QString::fromUtf8("HB-03 \u00b7 Zone 5: Lobby \u00b7 Off"));
     QTest::mouseMove(&view.m_Grid, CStationViewHarness::CellCentre(11, 1));
     EXPECT_EQ(status.currentMessage(), QString::fromUtf8("SB-11 \u00b7 Zone 1: Zone1 \u00b7 Off"));
-    // Off the cells, nothing is said.
-    QTest::mouseMove(&view.m_Grid, CStationViewHarness::ColumnHeaderCentre(2));
-    EXPECT_EQ(status.currentMessage(), "");
+    // A zone's header says which buttons page it; off the grid, nothing is said.
+    QTest::mouseMove(&view.m_Grid, CStationViewHarness::ColumnHeaderCentre(5));
+    EXPECT_EQ(status.currentMessage(),
+              QString::fromUtf8("Zone 5: Lobby \u00b7 paged by no button"));
+    ClickCell(view, 3, 5);
+    QTest::mouseMove(&view.m_Grid, CStationViewHarness::ColumnHeaderCentre(4));
+    QTest::mouseMove(&view.m_Grid, CStationViewHarness::ColumnHeaderCentre(5));
+    EXPECT_EQ(status.currentMessage(),
+              QString::fromUtf8("Zone 5: Lobby \u00b7 paged by 1 button on Station1"));
+}
+
+TEST_F(StationViewPointer, ZoneHeaderListsTheButtonsPagingItAndGoesToOne) {
+    CKVDoc& doc = NewDocumentWith(10);
+    AddStation(doc, 4, "Dock").m_Buttons[2].ToggleZone(4);
+    doc.m_SoftButtons[1].ToggleZone(4);
+    CStationView& view = CStationViewHarness::ViewOf(doc);
+    view.FillStationList();
+    view.ShowStation(0);
+    EXPECT_EQ(ZonePagingText(doc, 5), "2 buttons on Dock, the soft buttons");
+
+    // The list names each button; choosing the Dock's shows its cell.
+    CZoneStationsDlg list(view, 5);
+    QStringList rows;
+    for (int i = 0; i < list.List().topLevelItemCount(); ++i)
+        rows << list.List().topLevelItem(i)->text(0) + " " + list.List().topLevelItem(i)->text(1);
+    EXPECT_EQ(rows, QStringList({"Dock HB-03  HardButton3", "Soft buttons SB-12  SoftButton12"}));
+    list.GoTo(0);
+    EXPECT_EQ(view.SelectedStation(), 1);
+    EXPECT_EQ(ActiveCell(view), (std::pair<int32_t, int32_t>{3, 5}));
 }
 
 using StationViewDivider = StationViewTest;

@@ -1,14 +1,9 @@
 // own
 #include "tools/cli/json_input.h"
-#include "files/file_reading.h"
+#include "tools/cli/input_file.h"
 #include "model/formats/text_excerpt.h"
 
 // std
-#include <cerrno>
-#include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 #include <vector>
 
 using Json = nlohmann::ordered_json;
@@ -17,31 +12,6 @@ namespace {
 struct CTooLarge {
     std::string why;
 };
-
-// The whole file; a refusal text instead when it is not a regular file of acceptable size.
-std::optional<std::string> ReadRegularFile(const std::string& path, std::string& bytes) {
-    // Non-blocking, so that opening a FIFO returns at once and is refused below.
-    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return std::strerror(errno);
-    struct stat info {};
-    std::optional<std::string> refusal;
-    if (fstat(fd, &info) != 0) {
-        refusal = std::strerror(errno);
-    } else if (!S_ISREG(info.st_mode)) {
-        refusal = "not a regular file";
-    } else if (info.st_size > kMaxJsonInputBytes) {
-        refusal = std::to_string(info.st_size) + " bytes refused (at most 16 MB)";
-    } else {
-        bytes.resize(static_cast<std::size_t>(info.st_size));
-        const long filled = ReadFully(PosixFileLayer(), fd, bytes.data(), bytes.size());
-        if (filled < 0)
-            refusal = std::strerror(errno);
-        else // the file may have shrunk since fstat
-            bytes.resize(static_cast<std::size_t>(filled));
-    }
-    close(fd);
-    return refusal;
-}
 
 // Refuses, while parsing, what would make the parse slow or large.
 class CParseBounds {
@@ -95,7 +65,7 @@ std::string ParseErrorText(const std::string& what) {
 
 std::optional<Json> ReadJsonInput(CCliContext& context, const std::string& path) {
     std::string bytes;
-    if (const auto refusal = ReadRegularFile(path, bytes)) {
+    if (const auto refusal = ReadInputFile(path, bytes)) {
         context.CannotRead(path + ": " + *refusal);
         return std::nullopt;
     }

@@ -32,6 +32,8 @@ int main(int argc, char** argv) {
     AddDecodeCommand(app, context);
     AddDiffCommand(app, context);
     AddReportCommand(app, context);
+    AddZonesCommand(app, context);
+    AddStationsCommand(app, context);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {
