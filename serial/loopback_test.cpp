@@ -6,6 +6,7 @@
 // std
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -26,7 +27,9 @@ std::vector<uint8_t> Pattern(uint32_t baud) {
 }
 
 // The pattern's round trip: writes what fits, takes what came back, until all is back, a byte is
-// wrong, or the line stays quiet.
+// wrong, or the line stays quiet. The rate is timed from the first byte received to the last,
+// each counted at the moment the input queue was looked at: a reader woken late finds more bytes
+// waiting, but the moment it looked still tells when that many had arrived.
 class CRoundTrip {
 public:
     CRoundTrip(CSerialPort& port, CClock& clock, std::vector<uint8_t> pattern)
@@ -35,39 +38,62 @@ public:
     bool Run(LoopbackResult& result) {
         const uint32_t start = m_clock.GetTickCount();
         uint32_t lastMove = start;
-        uint32_t lastBack = start;
         while (m_back < m_pattern.size() && !m_bWrong) {
             size_t written = 0;
             if (m_port.WriteSome(std::span(m_pattern).subspan(m_sent), written) != SERIAL_OK)
                 return false;
             m_sent += written;
-            const size_t before = m_back;
+            const uint32_t looked = m_clock.GetTickCount();
+            const size_t before = m_received;
             if (!TakeWhatCameBack()) return false;
-            const uint32_t now = m_clock.GetTickCount();
-            if (m_back > before) lastBack = now;
-            if (written > 0 || m_back > before) lastMove = now;
-            if (now - lastMove >= kQuietMs) break;
-            m_clock.Sleep(CSerialPort::kPollIntervalMs);
+            if (m_received > before) Arrived(looked);
+            if (written > 0 || m_received > before) lastMove = looked;
+            const uint32_t quiet = m_clock.GetTickCount() - lastMove;
+            if (quiet >= kQuietMs) break;
+            SerialReady wanted;
+            wanted.bInput = true;
+            wanted.bRoom = m_sent < m_pattern.size();
+            SerialReady found;
+            if (m_port.Await(wanted, kQuietMs - quiet, found) != SERIAL_OK) return false;
         }
         result.nSent = m_pattern.size();
         result.nBack = m_back;
-        const uint32_t elapsed = std::max<uint32_t>(lastBack - start, 1);
-        result.nMeasured = static_cast<uint32_t>(uint64_t(m_back) * 1000 / elapsed);
+        result.nReceived = m_received;
+        result.nMeasured = Rate(start);
         return true;
     }
 
 private:
+    void Arrived(uint32_t tick) {
+        if (!m_firstTick) {
+            m_firstTick = tick;
+            m_firstCount = m_received;
+        }
+        m_lastTick = tick;
+    }
+
+    // Bytes a second between the first and the last look that found bytes; when everything came
+    // in one look, from the first byte sent instead.
+    uint32_t Rate(uint32_t start) const {
+        if (!m_firstTick) return 0;
+        if (m_received > m_firstCount && m_lastTick != *m_firstTick)
+            return static_cast<uint32_t>(uint64_t(m_received - m_firstCount) * 1000 /
+                                         (m_lastTick - *m_firstTick));
+        return static_cast<uint32_t>(uint64_t(m_received) * 1000 /
+                                     std::max<uint32_t>(m_lastTick - start, 1));
+    }
+
     bool TakeWhatCameBack() {
         for (;;) {
             uint8_t byte = 0;
             const int status = m_port.ReadByte(byte, 0);
             if (status == SERIAL_NO_DATA) return true;
             if (status != SERIAL_OK) return false;
-            if (m_back >= m_pattern.size() || byte != m_pattern[m_back]) {
+            ++m_received;
+            if (m_bWrong || m_back >= m_pattern.size() || byte != m_pattern[m_back])
                 m_bWrong = true;
-                return true;
-            }
-            ++m_back;
+            else
+                ++m_back;
         }
     }
 
@@ -76,12 +102,16 @@ private:
     std::vector<uint8_t> m_pattern;
     size_t m_sent = 0;
     size_t m_back = 0;
+    size_t m_received = 0;
     bool m_bWrong = false;
+    std::optional<uint32_t> m_firstTick;
+    size_t m_firstCount = 0;
+    uint32_t m_lastTick = 0;
 };
 
 LoopbackResult::Verdict Judge(const LoopbackResult& result) {
     using Verdict = LoopbackResult::Verdict;
-    if (result.nBack == 0) return Verdict::NothingBack;
+    if (result.nReceived == 0) return Verdict::NothingBack;
     if (result.nBack < result.nSent) return Verdict::BytesLost;
     const double off = std::abs(double(result.nMeasured) - double(result.nExpected));
     return off > kLoopbackRateTolerance * result.nExpected ? Verdict::WrongRate : Verdict::Ok;
