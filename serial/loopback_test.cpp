@@ -6,7 +6,6 @@
 // std
 #include <algorithm>
 #include <cmath>
-#include <optional>
 #include <vector>
 
 namespace {
@@ -27,9 +26,7 @@ std::vector<uint8_t> Pattern(uint32_t baud) {
 }
 
 // The pattern's round trip: writes what fits, takes what came back, until all is back, a byte is
-// wrong, or the line stays quiet. The rate is timed from the first byte received to the last,
-// each counted at the moment the input queue was looked at: a reader woken late finds more bytes
-// waiting, but the moment it looked still tells when that many had arrived.
+// wrong, or the line stays quiet.
 class CRoundTrip {
 public:
     CRoundTrip(CSerialPort& port, CClock& clock, std::vector<uint8_t> pattern)
@@ -46,7 +43,7 @@ public:
             const uint32_t looked = m_clock.GetTickCount();
             const size_t before = m_received;
             if (!TakeWhatCameBack()) return false;
-            if (m_received > before) Arrived(looked);
+            if (m_received > before) m_looks.push_back({m_received, looked - start});
             if (written > 0 || m_received > before) lastMove = looked;
             const uint32_t quiet = m_clock.GetTickCount() - lastMove;
             if (quiet >= kQuietMs) break;
@@ -59,29 +56,44 @@ public:
         result.nSent = m_pattern.size();
         result.nBack = m_back;
         result.nReceived = m_received;
-        result.nMeasured = Rate(start);
         return true;
     }
 
-private:
-    void Arrived(uint32_t tick) {
-        if (!m_firstTick) {
-            m_firstTick = tick;
-            m_firstCount = m_received;
+    // Bytes a second at which the bytes came back. Each look at the input found every byte come
+    // by then, so its moment tells when that many had arrived, however late the reader woke.
+    // Lateness on either end (a busy machine) only ever delays arrivals; so the rate is taken
+    // between the least delayed look of the first half and that of the second, judged against the
+    // expected rate, which picks points on the line's own schedule at whatever rate it runs.
+    uint32_t Rate(uint32_t expected) const {
+        if (m_looks.empty()) return 0;
+        const double byteMs = 1000.0 / std::max<uint32_t>(expected, 1);
+        const auto delay = [&](const Look& look) {
+            return double(look.nTick) - double(look.nCount) * byteMs;
+        };
+        const size_t half = m_received / 2;
+        const Look* first = nullptr;
+        const Look* last = nullptr;
+        for (const Look& look : m_looks) {
+            const Look*& best = look.nCount <= half ? first : last;
+            if (!best || delay(look) < delay(*best)) best = &look;
         }
-        m_lastTick = tick;
+        if (!first || !last) {
+            first = &m_looks.front();
+            last = &m_looks.back();
+        }
+        // Everything came in one look: from the first byte sent instead.
+        if (first == last) return static_cast<uint32_t>(uint64_t(last->nCount) * 1000 /
+                                                        std::max<uint32_t>(last->nTick, 1));
+        return static_cast<uint32_t>(uint64_t(last->nCount - first->nCount) * 1000 /
+                                     std::max<uint32_t>(last->nTick - first->nTick, 1));
     }
 
-    // Bytes a second between the first and the last look that found bytes; when everything came
-    // in one look, from the first byte sent instead.
-    uint32_t Rate(uint32_t start) const {
-        if (!m_firstTick) return 0;
-        if (m_received > m_firstCount && m_lastTick != *m_firstTick)
-            return static_cast<uint32_t>(uint64_t(m_received - m_firstCount) * 1000 /
-                                         (m_lastTick - *m_firstTick));
-        return static_cast<uint32_t>(uint64_t(m_received) * 1000 /
-                                     std::max<uint32_t>(m_lastTick - start, 1));
-    }
+private:
+    // Bytes received in all, and when the input was looked at, from the start.
+    struct Look {
+        size_t nCount;
+        uint32_t nTick;
+    };
 
     bool TakeWhatCameBack() {
         for (;;) {
@@ -104,9 +116,7 @@ private:
     size_t m_back = 0;
     size_t m_received = 0;
     bool m_bWrong = false;
-    std::optional<uint32_t> m_firstTick;
-    size_t m_firstCount = 0;
-    uint32_t m_lastTick = 0;
+    std::vector<Look> m_looks;
 };
 
 LoopbackResult::Verdict Judge(const LoopbackResult& result) {
@@ -125,7 +135,9 @@ LoopbackResult TestLoopback(const SerialPlatform& platform, std::string_view por
     result.nExpected = baud / kBitsPerByte;
     CSerialPort port(platform);
     if (port.Open(portName, baud) != SERIAL_OK) return result;
-    const bool ran = CRoundTrip(port, *platform.pClock, Pattern(baud)).Run(result);
+    CRoundTrip trip(port, *platform.pClock, Pattern(baud));
+    const bool ran = trip.Run(result);
+    result.nMeasured = trip.Rate(result.nExpected);
     // Whatever did not go out is dropped, so closing does not wait for it.
     port.DiscardOutput();
     port.Close();
