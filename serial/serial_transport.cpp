@@ -143,7 +143,8 @@ int CSerialTransport::AwaitLineByte(const ReadWait& wait, uint8_t& lineByte) {
         const uint32_t now = m_clock.GetTickCount();
         const uint32_t waited = now - start;
         if (waited >= wait.timeoutMs || OverBound(wait, now)) return READ_TIMEOUT;
-        uint32_t ms = std::min<uint32_t>(wait.timeoutMs - waited, kWatchIntervalMs);
+        uint32_t ms = wait.timeoutMs - waited;
+        if (wait.pGoOn && *wait.pGoOn) ms = std::min(ms, kWatchIntervalMs);
         if (wait.boundMs) ms = std::min(ms, *wait.boundMs - (now - wait.startTick));
         SerialReady wanted;
         wanted.bInput = true;

@@ -253,12 +253,15 @@ TEST_F(CliTest, ImportRefusesInputsItCannotReadAtOnce) {
 
 TEST_F(CliTest, UsageErrorsExitWith64AndHelpListsTheExitStatuses) {
     EXPECT_EQ(Cli("").exit, 64);
-    EXPECT_EQ(Cli("frobnicate").exit, 64);
+    const CliRun unknown = Cli("frobnicate");
+    EXPECT_EQ(unknown.exit, 64);
+    EXPECT_NE(unknown.err.find("\"frobnicate\""), std::string::npos) << unknown.err;
     EXPECT_EQ(Cli("import in.json").exit, 64);
     EXPECT_EQ(Cli("export a.kvx b.kvx").exit, 64);
     const CliRun help = Cli("--help");
     EXPECT_EQ(help.exit, 0);
     EXPECT_NE(
-        help.out.find("Exit status: 0 success, 1 refused or failed, 2 cannot read, 64 usage."),
+        help.out.find("Exit status: 0 success, 1 refused or failed, 2 cannot read, 64 usage, 130 "
+                      "or 143 cancelled by SIGINT or SIGTERM."),
         std::string::npos);
 }
