@@ -1,7 +1,7 @@
 #pragma once
 // The contract between the serial port and the machine's serial devices. A device is opened by
-// its COM number and is held exclusively until it is destroyed. No call ever blocks: reads take
-// only what is waiting, writes only what fits; whoever needs to wait retries on its own clock.
+// its COM number and is held exclusively until it is destroyed. Reads take only what is waiting,
+// writes only what fits; whoever needs to wait for either does so in Await, never by retrying.
 
 #include <cstddef>
 #include <cstdint>
@@ -41,6 +41,12 @@ struct SerialOpenFault {
     int error = 0;      // the system's error number, with Other
 };
 
+// What a wait on a device is for, and what it found.
+struct SerialReady {
+    bool bInput = false; // received bytes are waiting to be read
+    bool bRoom = false;  // there is room to write
+};
+
 class CSerialDevice {
 public:
     virtual ~CSerialDevice() = default;
@@ -63,6 +69,11 @@ public:
     virtual long Read(uint8_t* buffer, size_t size) = 0;
     // Writes as much as fits: the number written (0 when there is no room), or -1 on failure.
     virtual long Write(const uint8_t* data, size_t size) = 0;
+    // Sleeps until what is wanted is there or ms have passed, whichever comes first (wanting
+    // neither is a plain sleep); a signal may end it sooner. A line that hung up counts as input
+    // waiting, so that the next look reports the failure. `found` tells what is there; false
+    // when the wait itself failed.
+    virtual bool Await(SerialReady wanted, uint32_t ms, SerialReady& found) = 0;
     // Releases the device; false when the system reported a failure (it is released anyway).
     virtual bool Close() = 0;
 };

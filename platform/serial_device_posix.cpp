@@ -5,9 +5,14 @@
 #include "platform/serial_ports_folder.h"
 #include "platform/terminal_devices.h"
 
+// std
+#include <algorithm>
+#include <cstdint>
+
 // POSIX
 #include <cerrno>
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
@@ -122,6 +127,21 @@ long CPosixSerialDevice::Read(uint8_t* buffer, size_t size) {
 
 long CPosixSerialDevice::Write(const uint8_t* data, size_t size) {
     return NonBlocking([&] { return write(m_fd, data, size); });
+}
+
+bool CPosixSerialDevice::Await(SerialReady wanted, uint32_t ms, SerialReady& found) {
+    found = {};
+    const auto events = static_cast<short>((wanted.bInput ? POLLIN : 0) | (wanted.bRoom ? POLLOUT : 0));
+    pollfd watched{m_fd, events, 0};
+    const int timeout = static_cast<int>(std::min<uint32_t>(ms, INT32_MAX));
+    // A plain sleep watches nothing, so that a hang-up cannot cut it short.
+    const int ready = poll(&watched, events != 0 ? 1 : 0, timeout);
+    // A signal ends the wait early; the caller looks at the line and its cancel flag again.
+    if (ready < 0) return errno == EINTR;
+    if ((watched.revents & POLLNVAL) != 0) return false;
+    found.bInput = wanted.bInput && (watched.revents & (POLLIN | POLLHUP | POLLERR)) != 0;
+    found.bRoom = wanted.bRoom && (watched.revents & POLLOUT) != 0;
+    return true;
 }
 
 bool CPosixSerialDevice::Close() {

@@ -31,6 +31,7 @@ public:
     bool DiscardOutput() override;
     long Read(uint8_t* buffer, size_t size) override;
     long Write(const uint8_t* data, size_t size) override;
+    bool Await(SerialReady wanted, uint32_t ms, SerialReady& found) override;
     bool Close() override;
 
 private:

@@ -170,7 +170,7 @@ TEST_F(DownloadEngineTest, SilenceTimesOutOnceWithTheConfiguredTimeout) {
     EXPECT_EQ(Reported(), Texts{"Serial Message 'Getting Version': Timed out receiving "
                                 "response.  Aborting download..."});
     EXPECT_GE(clock.GetTickCount(), 200u);
-    EXPECT_LT(clock.GetTickCount(), 200u + 2 * CSerialPort::kPollIntervalMs);
+    EXPECT_LT(clock.GetTickCount(), 200u + kWatchIntervalMs);
 }
 
 TEST_F(DownloadEngineTest, SilenceAfterTheImageNamesTheDownload) {
@@ -189,7 +189,7 @@ TEST_F(DownloadEngineTest, CancelWhileWaitingEndsSilentlyWithinOneTimeout) {
     progress.cancelWhen = [&] { return clock.GetTickCount() >= 50; };
     EXPECT_EQ(Run(), DownloadOutcome::Cancelled);
     EXPECT_EQ(Reported(), Texts{});
-    EXPECT_LE(clock.GetTickCount(), 200u + CSerialPort::kPollIntervalMs);
+    EXPECT_LE(clock.GetTickCount(), 50u + kWatchIntervalMs);
     EXPECT_FALSE(line.bHeld);
     EXPECT_EQ(progress.nClosed, 1);
 }
@@ -202,7 +202,7 @@ TEST_F(DownloadEngineTest, CancelDuringNoiseStopsBeforeTheNextByte) {
     EXPECT_EQ(Run(), DownloadOutcome::Cancelled);
     EXPECT_EQ(Reported(), Texts{});
     // Only the request's few bytes took their time on the line.
-    EXPECT_LE(clock.GetTickCount(), 2 * CSerialPort::kPollIntervalMs);
+    EXPECT_LE(clock.GetTickCount(), kWatchIntervalMs);
 }
 
 TEST_F(DownloadEngineTest, CancelBeforeTheFirstStepSendsNothing) {
@@ -228,8 +228,7 @@ TEST_F(DownloadEngineTest, PortErrorWhileReceivingIsAHardwareError) {
     EXPECT_EQ(Run(), DownloadOutcome::Failed);
     EXPECT_EQ(Reported(), Texts{"Serial Message 'Getting Version': Hardware error receiving "
                                 "response.  Aborting download..."});
-    EXPECT_LE(clock.GetTickCount(), 2 * CSerialPort::kPollIntervalMs)
-        << "no time-out was waited for";
+    EXPECT_LE(clock.GetTickCount(), kWatchIntervalMs) << "no time-out was waited for";
 }
 
 TEST_F(DownloadEngineTest, WriteFailureIsAHardwareErrorTransmitting) {

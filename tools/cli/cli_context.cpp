@@ -1,16 +1,18 @@
 // own
 #include "tools/cli/cli_context.h"
+#include "model/formats/text_excerpt.h"
 
 // std
 #include <iostream>
 
 void CCliContext::Fail(const std::string& line) {
-    std::cerr << "corvantine-cli: " << line << '\n';
+    // A refusal may quote the file, its name included: shown as terminal-safe text.
+    std::cerr << "corvantine-cli: " << ForTerminal(line) << '\n';
     exitCode = kExitRefused;
 }
 
 void CCliContext::CannotRead(const std::string& line) {
-    std::cerr << "corvantine-cli: " << line << '\n';
+    Fail(line);
     exitCode = kExitCannotRead;
 }
 

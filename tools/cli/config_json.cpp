@@ -79,8 +79,13 @@ std::optional<std::string> ConfigFromJson(const Json& json, CKVDoc& doc) {
     try {
         const CJsonReader in(json, "");
         in.Object({"version", "maxZones", "zoneNames", "stations", "softButtons"});
-        // The version is informational: files are always written as the current version.
-        if (in.Has("version")) in["version"].Int();
+        // Files are always written as the current version, but only a version of the file
+        // format is a configuration's.
+        if (in.Has("version")) {
+            const int version = in["version"].Int();
+            in["version"].Check(version == CKVDoc::kNewVersion || version == CKVDoc::kFileVersion,
+                                "257 or 258");
+        }
         if (in.Has("maxZones")) {
             const int maxZones = in["maxZones"].Int();
             in["maxZones"].Check(maxZones >= 1 && maxZones <= kMaxZones, "1 to 99");
@@ -107,6 +112,9 @@ std::optional<std::string> ConfigFromJson(const Json& json, CKVDoc& doc) {
             for (std::size_t k = 0; k < count; ++k)
                 ReadButton(buttons[k], doc.m_SoftButtons[k], doc.m_nMaxZones);
         }
+        // No stations are refused alike whether the list is empty or missing.
+        static const Json kNoStations = Json::array();
+        if (!in.Has("stations")) CJsonReader(kNoStations, "stations").Array(1, kMaxStations);
     } catch (const CJsonRefusal& refusal) {
         return refusal.line;
     }
