@@ -4,6 +4,7 @@
 // with its buttons by the zones they page, and the soft buttons once. Texts are UTF-8.
 
 // own
+#include "framework/format_text.h"
 #include "model/kv_doc.h"
 
 // std
@@ -38,7 +39,6 @@ struct ReportStation {
 };
 
 struct ZoneReport {
-    static constexpr std::size_t kControllerMemory = 32767;
     static constexpr const char* kTitle = "Zone Report";
 
     std::string fileName;
@@ -69,6 +69,3 @@ ZoneReport BuildZoneReport(const CKVDoc& doc, std::string fileName, std::string 
 
 // The label the station dialog gives a type, "4 Button Paging Station" ...
 const char* StationTypeLabel(int type);
-
-// "1,234": the numbers of the title block.
-std::string GroupedNumber(std::size_t value);

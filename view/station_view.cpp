@@ -22,7 +22,7 @@
 namespace {
 // The grid: 99 zone columns 750 wide and a row header as wide as "XXXXXX" plus 2, both in
 // 1/256 of a character.
-constexpr int32_t kZoneColumns = 99;
+constexpr int32_t kZoneColumns = kMaxZones;
 constexpr int32_t kColumnWidth = 750;
 constexpr int32_t kHeaderWidth = (6 + 2) * 256;
 
@@ -48,7 +48,7 @@ CStationView::CStationView(CGraphicsDll& dll, const CProgramSettings& settings,
     : CQtView(parent), m_StationList(this), m_ZoneNameEdit(this), m_LcdTextEdit(this),
       m_Grid(dll, *this), m_settings(settings), m_pEditing(editing),
       m_nListWidth(ReadStationListWidth()) {
-    m_LcdTextEdit.m_nLimit = static_cast<int32_t>(CBtn::kMaxName);
+    m_LcdTextEdit.m_nLimit = static_cast<int32_t>(kMaxButtonName);
     // Clicking the view's background sends the focus on to the grid.
     setFocusPolicy(Qt::ClickFocus);
     setBackgroundRole(QPalette::Base);
@@ -198,7 +198,7 @@ void CStationView::BuildGrid(const CKVDoc& doc, const CStation& station) {
     for (int j = 0; j < type; ++j)
         PaintZones(doc, station.m_Buttons[j], j + 1);
     if (ShowsSoftButtons(type)) {
-        for (int k = 0; k < CKVDoc::kSoftButtonCount; ++k)
+        for (int k = 0; k < kSoftButtonCount; ++k)
             PaintZones(doc, doc.m_SoftButtons[k], type + k + 1);
         // The block of the last hard row and the first soft row, for the line between them.
         dll.SSSetSelection(h, type, 1, type + 1, kZoneColumns);
