@@ -71,7 +71,7 @@ TEST_F(StationClipboard, PasteIntoADocumentWithFewerZonesDropsAndSaysSo) {
     EXPECT_EQ(pasted.m_nPort, 2) << "port 1 address 1 is Station1's";
     EXPECT_EQ(targetView->ShownStation(), 1);
     EXPECT_EQ(harness.window.statusBar()->currentMessage(),
-              "1 zone(s) above zone 40 left out of the pasted station");
+              "Pasted \"Lobby\" at [2-1]; 1 zone(s) above zone 40 left out of the pasted station");
     targetView->OnEditUndo();
     EXPECT_EQ(Names(*target), (std::vector<std::string>{"Station1"}));
     EXPECT_FALSE(target->IsModified());
