@@ -44,7 +44,11 @@ CStationCommands::CStationCommands(const CProgramSettings& settings) : m_setting
 
 void CStationCommands::NewStation(CStationView& view, CKVDoc& doc, int number, int position,
                                   const char* text) {
-    if (CheckStationAdd(doc) == StationGate::Full) {
+    // With every pair taken the dialog proposes 1-1 and refuses it on OK; a full document that
+    // still has a pair free (another used twice) is refused before the dialog.
+    int port = 0, address = 0;
+    doc.FindFreePortAddress(port, address);
+    if (port != 0 && CheckStationAdd(doc) == StationGate::Full) {
         const CStationRefusal refusal = FullRefusal();
         doc.Ui().MessageBox(refusal.text, refusal.caption);
         FocusGrid(view);
