@@ -25,8 +25,6 @@ class CFileLayer;
 
 class CKVDoc : public CDocument {
 public:
-    static constexpr int kZoneCount = 99;
-    static constexpr int kSoftButtonCount = 89;
     // The soft button at index k is labelled SB-(k + 11).
     static constexpr int kFirstSoftButtonNumber = 11;
     static constexpr uint16_t kNewVersion = 257;
@@ -92,14 +90,14 @@ public:
 
     uint16_t m_wVersion = 0;
     // Names of zones 1 to 99; files store the first m_nMaxZones.
-    std::array<std::string, kZoneCount> m_strZoneNames;
+    std::array<std::string, kMaxZones> m_strZoneNames;
     // The stations in display order; the document owns them.
     std::vector<std::unique_ptr<CStation>> m_pStations;
     std::array<CBtn, kSoftButtonCount> m_SoftButtons;
     // Index in m_pStations of the station the view shows.
     int m_nCurStation = 0;
     // Paging zones in use, 1..99.
-    int m_nMaxZones = kZoneCount;
+    int m_nMaxZones = kMaxZones;
 
 private:
     // OnOpenDocument without its message: false with `why` in words, or with `why` empty when

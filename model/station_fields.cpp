@@ -84,8 +84,7 @@ CStationFields FieldsForEdit(const CStation& station, int position) {
     fields.m_pStation = &station;
     fields.m_strPort = std::to_string(station.m_nPort);
     fields.m_strAddress = std::to_string(station.m_nAddress);
-    const int group =
-        station.m_nGroup != 0 ? station.m_nGroup : std::min(position + 1, CStation::kMaxGroup);
+    const int group = station.m_nGroup != 0 ? station.m_nGroup : std::min(position + 1, kMaxGroup);
     fields.m_strGroup = std::to_string(group);
     fields.m_strLcdText = station.GetLcdText();
     return fields;

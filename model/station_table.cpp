@@ -1,5 +1,7 @@
 // own
 #include "model/station_table.h"
+#include "model/limits.h"
+#include "model/station_gate.h"
 #include "model/config_edits.h"
 #include "model/formats/csv.h"
 #include "model/kv_doc.h"
@@ -101,11 +103,11 @@ std::optional<CStationRefusal> CStationTable::Apply(int row, const Cells& cells)
     std::optional<CStationRefusal> refusal;
     CStationFields fields = FieldsForEdit(station, row);
     if (const auto& name = cells.values[Name]) {
-        if (const auto bytes = TextOf(*name, CStation::kMaxName, "name", refusal))
+        if (const auto bytes = TextOf(*name, kMaxStationName, "name", refusal))
             fields.m_strName = *bytes;
     }
     if (const auto& lcd = cells.values[LcdText]; lcd && !refusal) {
-        if (const auto bytes = TextOf(*lcd, CStation::kMaxLcdText, "LCD text", refusal))
+        if (const auto bytes = TextOf(*lcd, kMaxLcdText, "LCD text", refusal))
             fields.m_strLcdText = *bytes;
     }
     // An empty type keeps the station's own, or a new one's default.
@@ -132,6 +134,7 @@ std::optional<CStationRefusal> CStationTable::Apply(int row, const Cells& cells)
         if (r != row) others.m_pStations.push_back(std::make_unique<CStation>(m_rows[r].station));
     fields.m_pStation = nullptr;
     fields.m_bCheckMemory = adding || IsNew(row);
+    if (fields.m_bCheckMemory && CheckStationAdd(others) == StationGate::Full) return FullRefusal();
     if (auto checked = CheckStationFields(fields, others)) return checked;
     const bool changed = ApplyFields(fields, station, m_doc.m_nMaxZones);
     if (adding) {

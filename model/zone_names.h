@@ -5,6 +5,7 @@
 
 // own
 #include "framework/document_edit.h"
+#include "model/limits.h"
 
 // std
 #include <memory>
@@ -14,9 +15,6 @@
 #include <vector>
 
 class CKVDoc;
-
-// Characters the zone name box takes by typing, and so every table and import of names.
-inline constexpr std::size_t kMaxZoneName = 256;
 
 // A zone's new name: `zone` 0-based, `name` single-byte (Windows-1252).
 struct ZoneNameChange {

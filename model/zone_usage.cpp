@@ -1,5 +1,6 @@
 // own
 #include "model/zone_usage.h"
+#include "model/limits.h"
 #include "model/kv_doc.h"
 
 // std
@@ -19,7 +20,7 @@ template <typename Visit> void ForEachButton(const CKVDoc& doc, Visit visit) {
         for (int b = 0; b < inUse; ++b)
             visit(CButtonRef{static_cast<int>(s), b}, station.m_Buttons[b]);
     }
-    for (int k = 0; k < CKVDoc::kSoftButtonCount; ++k)
+    for (int k = 0; k < kSoftButtonCount; ++k)
         visit(CButtonRef{-1, k}, doc.m_SoftButtons[k]);
 }
 } // namespace

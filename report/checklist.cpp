@@ -1,5 +1,6 @@
 // own
 #include "report/checklist.h"
+#include "model/limits.h"
 #include "framework/format_text.h"
 #include "model/config_change.h"
 #include "model/formats/csv.h"
@@ -23,7 +24,7 @@ std::string ZoneText(const CKVDoc& doc, int zone) {
 // Where the walk meets a button: its station's port and address, then the button; soft buttons
 // after every station.
 std::tuple<int, int, int> WalkOrder(const CKVDoc& doc, CButtonRef ref) {
-    if (ref.IsSoft()) return {CStation::kMaxPort + 1, 0, ref.button};
+    if (ref.IsSoft()) return {kMaxPort + 1, 0, ref.button};
     const CStation& station = *doc.m_pStations[ref.station];
     return {station.m_nPort, station.m_nAddress, ref.button};
 }
@@ -90,7 +91,7 @@ Checklist BuildChecklist(const CKVDoc& doc, std::string fileName, std::string da
         for (int b = 0; b < std::clamp(station.m_nType, 0, CStation::kButtonSlots); ++b)
             out.buttons.push_back(ButtonOf(doc, {s, b}));
     }
-    for (int k = 0; k < CKVDoc::kSoftButtonCount; ++k) {
+    for (int k = 0; k < kSoftButtonCount; ++k) {
         ChecklistButton button = ButtonOf(doc, {-1, k});
         if (!button.zones.empty()) list.softButtons.push_back(std::move(button));
     }

@@ -44,18 +44,12 @@ std::string ZoneReport::ZoneName(int zone) const {
     return FormatText("Zone %d", zone);
 }
 
-std::string GroupedNumber(std::size_t value) {
-    std::string digits = std::to_string(value);
-    for (auto at = static_cast<std::ptrdiff_t>(digits.size()) - 3; at > 0; at -= 3)
-        digits.insert(static_cast<std::size_t>(at), ",");
-    return digits;
-}
 
 ZoneReport BuildZoneReport(const CKVDoc& doc, std::string fileName, std::string date) {
     ZoneReport report;
     report.fileName = std::move(fileName);
     report.date = std::move(date);
-    report.zoneCount = std::clamp(doc.m_nMaxZones, 0, CKVDoc::kZoneCount);
+    report.zoneCount = std::clamp(doc.m_nMaxZones, 0, kMaxZones);
     report.imageBytes = ControllerImage::SizeOf(doc);
     for (int z = 0; z < report.zoneCount; ++z)
         report.zoneNames.push_back(Cp1252ToUtf8(doc.m_strZoneNames[static_cast<std::size_t>(z)]));
@@ -74,7 +68,7 @@ ZoneReport BuildZoneReport(const CKVDoc& doc, std::string fileName, std::string 
                                                    report.zoneCount));
         CollectZonesInUse(out.buttons);
     }
-    for (int k = 0; k < CKVDoc::kSoftButtonCount; ++k)
+    for (int k = 0; k < kSoftButtonCount; ++k)
         report.softButtons.buttons.push_back(
             ButtonOf(doc.m_SoftButtons[static_cast<std::size_t>(k)],
                      FormatText("SB-%2.2d", k + CKVDoc::kFirstSoftButtonNumber), report.zoneCount));

@@ -1,8 +1,8 @@
 // own
 #include "view/station_cells.h"
+#include "framework/format_text.h"
 #include "model/config_edits.h"
 #include "model/zone_usage.h"
-#include "framework/format_text.h"
 
 // std
 #include <algorithm>
@@ -17,7 +17,7 @@ bool ShowsSoftButtons(int type) {
 }
 
 int GridRowCount(int type) {
-    return ShowsSoftButtons(type) ? type + CKVDoc::kSoftButtonCount : type;
+    return ShowsSoftButtons(type) ? type + kSoftButtonCount : type;
 }
 
 std::string RowLabel(int type, int row) {
@@ -47,7 +47,7 @@ int RowOfButton(const CKVDoc& doc, int station, CButtonRef button) {
 }
 
 bool ZoneColumnExists(const CKVDoc& doc, int col) {
-    return col >= 1 && col <= doc.m_nMaxZones && col <= CKVDoc::kZoneCount;
+    return col >= 1 && col <= doc.m_nMaxZones && col <= kMaxZones;
 }
 
 std::vector<CZoneSwitch> SwitchesOfBlock(const CKVDoc& doc, int station, int firstRow, int firstCol,
@@ -82,7 +82,7 @@ bool SetButtonName(CKVDoc& doc, int station, int row, const std::string& name, u
     const auto button = ButtonRefOfRow(doc, station, row);
     if (!button) return false;
     if (FindButton(doc, *button)->GetName() == name) return true;
-    if (name.size() > CBtn::kMaxName) return false;
+    if (name.size() > kMaxButtonName) return false;
     doc.Perform(std::make_unique<CButtonNameEdit>(doc, *button, name, session));
     return true;
 }

@@ -1,7 +1,7 @@
 // own
 #include "view/station_view.h"
 #include "framework/qt/cp1252.h"
-#include "model/zone_names.h"
+#include "model/limits.h"
 #include "view/grid_accessible.h"
 #include "view/grid_hover.h"
 #include "view/pane_focus.h"
@@ -25,7 +25,7 @@
 namespace {
 // The grid: 99 zone columns 750 wide and a row header as wide as "XXXXXX" plus 2, both in
 // 1/256 of a character.
-constexpr int32_t kZoneColumns = 99;
+constexpr int32_t kZoneColumns = kMaxZones;
 constexpr int32_t kColumnWidth = 750;
 constexpr int32_t kHeaderWidth = (6 + 2) * 256;
 
@@ -54,7 +54,7 @@ CStationView::CStationView(CGraphicsDll& dll, const CProgramSettings& settings,
       m_Grid(dll, *this), m_settings(settings), m_pEditing(editing),
       m_nListWidth(ReadStationListWidth()) {
     m_ZoneNameEdit.m_nLimit = static_cast<int32_t>(kMaxZoneName);
-    m_LcdTextEdit.m_nLimit = static_cast<int32_t>(CBtn::kMaxName);
+    m_LcdTextEdit.m_nLimit = static_cast<int32_t>(kMaxButtonName);
     // Clicking the view's background sends the focus on to the grid.
     setFocusPolicy(Qt::ClickFocus);
     setBackgroundRole(QPalette::Base);
@@ -207,7 +207,7 @@ void CStationView::BuildGrid(const CKVDoc& doc, const CStation& station) {
     for (int j = 0; j < type; ++j)
         PaintZones(doc, station.m_Buttons[j], j + 1);
     if (ShowsSoftButtons(type)) {
-        for (int k = 0; k < CKVDoc::kSoftButtonCount; ++k)
+        for (int k = 0; k < kSoftButtonCount; ++k)
             PaintZones(doc, doc.m_SoftButtons[k], type + k + 1);
         // The block of the last hard row and the first soft row, for the line between them.
         dll.SSSetSelection(h, type, 1, type + 1, kZoneColumns);

@@ -27,7 +27,7 @@ public:
         throw CJsonRefusal{(m_path.empty() ? std::string("top level") : m_path) + ": " + why};
     }
     // A refused setter.
-    void Check(bool accepted, const char* accepts) const {
+    void Check(bool accepted, const std::string& accepts) const {
         if (!accepted) Refuse(Excerpt(m_value.dump()) + " refused (" + accepts + ")");
     }
 

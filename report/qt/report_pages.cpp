@@ -140,8 +140,7 @@ private:
                         row("Number of zones", std::to_string(m_report.zoneCount)),
                         row("Stations", std::to_string(m_report.stations.size())),
                         row("Controller memory", GroupedNumber(m_report.imageBytes) + " of " +
-                                                     GroupedNumber(ZoneReport::kControllerMemory) +
-                                                     " bytes")});
+                                                     GroupedNumber(kMaxImageBytes) + " bytes")});
     }
 
     // Three zones to a row keeps 99 names on about one page.
