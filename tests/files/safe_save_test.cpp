@@ -172,3 +172,15 @@ TEST(SafeSave, NewFileReachesTheDiskBeforeTheRenameAndTheRenameAfter) {
     ASSERT_EQ(ReplaceFileContents(log, dir / "a.kvx", kNew).stage, SaveResult::Done);
     EXPECT_EQ(log.steps, (std::vector<std::string>{"sync file", "rename", "sync folder"}));
 }
+
+// The document asks for another name first, but Save As and the image go straight here.
+TEST(SafeSave, AFileWeMayNotWriteIsNotReplaced) {
+    CTempDir dir;
+    WriteFileBytes(dir / "a.kvx", kOld);
+    CFaultyFiles files(CFaultyFiles::None);
+    files.readOnlyPath = dir / "a.kvx";
+    const SaveResult result = ReplaceFileContents(files, dir / "a.kvx", kNew);
+    EXPECT_EQ(result.stage, SaveResult::Create);
+    EXPECT_EQ(result.error, EACCES);
+    EXPECT_EQ(ReadFileBytes(dir / "a.kvx"), kOld);
+}
