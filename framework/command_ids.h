@@ -29,6 +29,7 @@ inline constexpr CommandId ID_EDIT_REDO = 57644;
 inline constexpr CommandId ID_EDIT_ADD_STATION = 32772;
 inline constexpr CommandId ID_EDIT_DELETE_STATION = 32773;
 inline constexpr CommandId ID_EDIT_INSERT_STATION = 32777;
+inline constexpr CommandId ID_EDIT_STATION_PROPERTIES = 32792;
 
 // Window
 inline constexpr CommandId ID_WINDOW_NEW = 57648;

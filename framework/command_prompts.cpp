@@ -31,6 +31,8 @@ const char* CommandPrompt(CommandId id) {
         return "Copy the selection and put it on the Clipboard";
     case ID_EDIT_PASTE:
         return "Insert Clipboard contents";
+    case ID_EDIT_STATION_PROPERTIES:
+        return "Change the name, type, port and address of the selected station";
     case ID_WINDOW_NEW:
         return "Open another window for the active document";
     case ID_WINDOW_ARRANGE:

@@ -51,13 +51,15 @@ public:
     // Zone99, SoftButton11 to SoftButton99, 99 zones in use, version 257. Returns true.
     bool OnNewDocument() override;
     // Reads the file (opened read-only under a shared lock, refused only while another program
-    // holds the file for writing). True when the document now holds it; false after a refusal (a
-    // message for a file that is not a valid or a too new KVX file, silence for a file that
-    // cannot be opened or read).
+    // holds the file for writing). True when the document now holds it; false after a refusal,
+    // which has been shown: a file that is not a valid or a too new KVX file, or "Cannot open"
+    // the file with why (not permitted, held, too short, damaged at a byte).
     bool OnOpenDocument(const std::string& path) override;
     // Reads the copy; a later Save compares the original file with what it holds now, so only
     // changes made to it from here on by another program are asked about.
     bool OnOpenRecoveryCopy(const std::string& copy, const std::string& original) override;
+    // The configuration of `copy` in place of this one as the step "Recover".
+    bool TakeRecoveredContents(std::unique_ptr<CDocument>& copy) override;
     // Writes the file through a temporary file renamed over it; the previous file stays intact
     // on failure. When the document's own file changed on disk since the document read or last
     // wrote it, asks first; No keeps both as they are. False after No or a reported failure.
@@ -77,7 +79,7 @@ public:
     void WriteConfigFile(std::vector<uint8_t>& sink);
     // Reads a whole file into this freshly constructed document. False after a refusal whose
     // message has been shown (header, version, content the format cannot hold); throws
-    // CArchiveException on data the archive cannot read (silent refusal).
+    // CArchiveException on data the archive cannot read, with the byte where it stopped.
     bool ReadConfigFile(std::span<const uint8_t> source);
 
     // True when a station other than `skip` (may be null) has this port and address.
@@ -100,6 +102,9 @@ public:
     int m_nMaxZones = kZoneCount;
 
 private:
+    // OnOpenDocument without its message: false with `why` in words, or with `why` empty when
+    // ReadConfigFile has shown its refusal.
+    bool ReadDocumentFile(const std::string& path, std::string& why);
     std::size_t EstimatedFileSize() const;
     // False when `path` is the document's file, another program changed it and the user
     // declines to replace it.

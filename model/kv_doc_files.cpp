@@ -1,13 +1,15 @@
 // CKVDoc's file commands: open, save, the save driver and its dialog.
 
 // own
-#include "model/formats/archive.h"
 #include "files/disk_stamp.h"
 #include "files/file_layer.h"
 #include "files/file_reading.h"
-#include "model/kv_doc.h"
 #include "files/safe_save.h"
 #include "files/save_error.h"
+#include "model/contents_edit.h"
+#include "model/formats/archive.h"
+#include "model/kv_doc.h"
+#include "model/open_failure.h"
 
 // std
 #include <cerrno>
@@ -24,22 +26,40 @@ std::string FileNameOf(const std::string& path) {
 } // namespace
 
 bool CKVDoc::OnOpenDocument(const std::string& path) {
+    std::string why;
+    if (ReadDocumentFile(path, why)) return true;
+    // An open that says nothing leaves the user guessing; ReadConfigFile's refusals have spoken.
+    if (!why.empty())
+        m_ui.MessageBoxWithFacts("Cannot open " + FileNameOf(path) + ".", path + ": " + why);
+    return false;
+}
+
+bool CKVDoc::ReadDocumentFile(const std::string& path, std::string& why) {
     const int fd = OpenForReading(m_files, path);
-    if (fd < 0) return false;
+    if (fd < 0) {
+        why = SystemOpenFailure(errno);
+        return false;
+    }
     // Only a program that holds the file for writing keeps it from being read; a file system
     // without locks does not.
     if (m_files.Lock(fd, LockKind::Shared) != 0 && LockHeldElsewhere(errno)) {
         m_files.Close(fd);
+        why = LockedOpenFailure();
         return false;
     }
     CWaitCursor wait(m_ui);
     std::vector<uint8_t> bytes;
     const bool read = ReadWholeFile(m_files, fd, bytes);
+    const int readError = errno;
     m_files.Close(fd);
-    if (!read) return false;
+    if (!read) {
+        why = SystemOpenFailure(readError);
+        return false;
+    }
     try {
         if (!ReadConfigFile(bytes)) return false;
-    } catch (const CArchiveException&) {
+    } catch (const CArchiveException& e) {
+        why = DamagedFileFailure(e);
         return false;
     }
     m_diskStamp = StampOf(bytes);
@@ -49,6 +69,14 @@ bool CKVDoc::OnOpenDocument(const std::string& path) {
 bool CKVDoc::OnOpenRecoveryCopy(const std::string& copy, const std::string& original) {
     if (!OnOpenDocument(copy)) return false;
     m_diskStamp = original.empty() ? std::nullopt : StampOfFile(m_files, original);
+    return true;
+}
+
+bool CKVDoc::TakeRecoveredContents(std::unique_ptr<CDocument>& copy) {
+    auto* recovered = dynamic_cast<CKVDoc*>(copy.get());
+    if (recovered == nullptr) return false;
+    copy.release();
+    Perform(std::make_unique<CContentsEdit>(*this, std::unique_ptr<CKVDoc>(recovered), "Recover"));
     return true;
 }
 

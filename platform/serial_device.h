@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <vector>
 
 // The line settings of an open device as the driver reports them.
@@ -23,6 +24,21 @@ struct SerialLineSettings {
     uint8_t nXoffChar = 0x13;
 
     bool operator==(const SerialLineSettings&) const = default;
+};
+
+// Why a device could not be opened, for a message that says what to do next.
+struct SerialOpenFault {
+    enum Cause {
+        None,
+        NotConnected, // no device of that name: unplugged, or never linked
+        NotPermitted, // the user may not open it
+        InUse,        // another program holds it
+        NotAPort,     // a terminal that must not serve as a port, or no terminal at all
+        Other,        // the system's error number says why
+    };
+    Cause cause = None;
+    std::string device; // what the COM name stands for; empty when it names nothing
+    int error = 0;      // the system's error number, with Other
 };
 
 class CSerialDevice {
@@ -57,8 +73,9 @@ public:
     virtual ~CSerialDeviceHost() = default;
 
     // The device of that COM number, held exclusively; null when it is missing, not a serial
-    // device, held by someone else or not permitted.
-    virtual std::unique_ptr<CSerialDevice> Open(unsigned comNumber) = 0;
+    // device, held by someone else or not permitted, and then `fault` (when given) says which.
+    virtual std::unique_ptr<CSerialDevice> Open(unsigned comNumber,
+                                                SerialOpenFault* fault = nullptr) = 0;
     // The COM numbers from 1 to 9 that name a serial device now, ascending.
     virtual std::vector<unsigned> ListPorts() = 0;
 };

@@ -27,23 +27,52 @@ template <typename Call> long NonBlocking(Call call) {
     }
 }
 
+SerialOpenFault::Cause CauseOf(int error) {
+    switch (error) {
+    case ENOENT:
+    case ENXIO:
+    case ENODEV:
+        return SerialOpenFault::NotConnected;
+    case EACCES:
+    case EPERM:
+        return SerialOpenFault::NotPermitted;
+    case EBUSY:
+        return SerialOpenFault::InUse;
+    default:
+        return SerialOpenFault::Other;
+    }
+}
+
 } // namespace
 
 CPosixSerialDevice::~CPosixSerialDevice() {
     if (m_fd >= 0) Close();
 }
 
-std::unique_ptr<CSerialDevice> CPosixSerialDevice::OpenPath(const std::filesystem::path& path) {
+std::unique_ptr<CSerialDevice> CPosixSerialDevice::OpenPath(const std::filesystem::path& path,
+                                                            SerialOpenFault* fault) {
     // What was opened is checked, not what the path named a moment before: the link may be
     // changed in between. Non-blocking, so that a FIFO or a modem line without carrier cannot
     // stall the open.
+    SerialOpenFault ignored;
+    SerialOpenFault& why = fault != nullptr ? *fault : ignored;
     const int fd = open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return nullptr;
+    if (fd < 0) {
+        why.cause = CauseOf(errno);
+        why.error = errno;
+        return nullptr;
+    }
     struct stat info {};
     const bool port = fstat(fd, &info) == 0 && S_ISCHR(info.st_mode) && isatty(fd) &&
                       CTerminalDevices::FromSystem().UseOf(info.st_rdev) == TerminalUse::Port;
+    if (!port) {
+        why.cause = SerialOpenFault::NotAPort;
+        close(fd);
+        return nullptr;
+    }
     // TIOCEXCL keeps other openers out, except the superuser; the lock covers that case too.
-    if (!port || flock(fd, LOCK_EX | LOCK_NB) != 0 || ioctl(fd, TIOCEXCL) != 0) {
+    if (flock(fd, LOCK_EX | LOCK_NB) != 0 || ioctl(fd, TIOCEXCL) != 0) {
+        why.cause = SerialOpenFault::InUse;
         close(fd);
         return nullptr;
     }
@@ -104,10 +133,17 @@ bool CPosixSerialDevice::Close() {
     return close(fd) == 0;
 }
 
-std::unique_ptr<CSerialDevice> CPosixSerialDeviceHost::Open(unsigned comNumber) {
+std::unique_ptr<CSerialDevice> CPosixSerialDeviceHost::Open(unsigned comNumber,
+                                                            SerialOpenFault* fault) {
     const CPortsFolder folder = CPortsFolder::ForUser();
     if (!folder.HasLink(comNumber)) folder.LinkNewDevices(FindSerialDevices(m_sources));
-    return CPosixSerialDevice::OpenPath(folder.LinkPath(comNumber));
+    const std::filesystem::path link = folder.LinkPath(comNumber);
+    auto device = CPosixSerialDevice::OpenPath(link, fault);
+    if (!device && fault != nullptr) {
+        std::error_code error;
+        fault->device = std::filesystem::read_symlink(link, error).string();
+    }
+    return device;
 }
 
 std::vector<unsigned> CPosixSerialDeviceHost::ListPorts() {

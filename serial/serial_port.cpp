@@ -24,6 +24,7 @@ int CSerialPort::Open(std::string_view name, int64_t baud) {
     if (m_pDevice) return SERIAL_ALREADY_OPEN;
     // number - 1 without overflow: ParseDecimal saturates at INT32_MIN.
     const int index = number > 0 ? number - 1 : -1;
+    m_openFault = {};
     const int result = OpenByIndex(index, BaudIndex(baud));
     if (result != SERIAL_OK && m_pDevice) Release();
     return result;
@@ -32,7 +33,7 @@ int CSerialPort::Open(std::string_view name, int64_t baud) {
 int CSerialPort::OpenByIndex(int portIndex, size_t baudIndex) {
     if (baudIndex >= kBaudTable.size()) return SERIAL_BAD_BAUD;
     if (portIndex < 0 || portIndex > 8) return SERIAL_BAD_PORT;
-    m_pDevice = m_host.Open(static_cast<unsigned>(portIndex) + 1);
+    m_pDevice = m_host.Open(static_cast<unsigned>(portIndex) + 1, &m_openFault);
     if (!m_pDevice) return SERIAL_CREATE_FAILED;
     if (!m_pDevice->GetLineSettings(m_settings)) return SERIAL_GET_STATE_FAILED;
     m_settings.nBaudRate = kBaudTable[baudIndex];

@@ -68,6 +68,8 @@ public:
     // SERIAL_NOT_OPEN_CLOSE.
     int Close();
     bool IsOpen() const { return m_pDevice != nullptr; }
+    // Why the device of the last Open could not be opened (with SERIAL_CREATE_FAILED).
+    const SerialOpenFault& OpenFault() const { return m_openFault; }
     // The rate the port was opened at; 0 while closed.
     uint32_t Baud() const { return m_pDevice ? m_settings.nBaudRate : 0; }
 
@@ -100,6 +102,7 @@ private:
     CClock& m_clock;
     std::array<std::string, kPortListSize> m_portNames;
     std::unique_ptr<CSerialDevice> m_pDevice;
+    SerialOpenFault m_openFault;
     SerialLineSettings m_settings;
     CTickTimer m_timer;
 };

@@ -2,6 +2,7 @@
 
 // own
 #include "serial/line_time.h"
+#include "serial/open_failure.h"
 
 // std
 #include <algorithm>
@@ -29,7 +30,9 @@ CSerialTransport::~CSerialTransport() {
 std::string CSerialTransport::Open(std::string_view portName, int64_t baud) {
     const int result = m_port.Open(portName, baud);
     m_bOpen = true;
-    return result == SERIAL_OK ? std::string() : std::string(kOpenFailedText);
+    if (result == SERIAL_OK) return {};
+    m_openFacts = ::OpenFailureFacts(portName, baud, result, m_port.OpenFault());
+    return kOpenFailedText;
 }
 
 void CSerialTransport::Close() {

@@ -56,6 +56,8 @@ public:
     // Empty on success, kOpenFailedText on any failure. The transport counts as open in both
     // cases: sends then fail and reads report a hardware error.
     std::string Open(std::string_view portName, int64_t baud);
+    // After a failed Open: the port, its device and why, in one line (see OpenFailureFacts).
+    const std::string& OpenFailureFacts() const { return m_openFacts; }
     void Close();
     // The prefix of every later frame; kept across Close.
     void SetFrameAddress(uint32_t address);
@@ -105,4 +107,5 @@ private:
     CClock& m_clock;
     CSerialPort m_port;
     std::vector<uint8_t> m_prefix;
+    std::string m_openFacts;
 };

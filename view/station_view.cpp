@@ -13,6 +13,7 @@
 
 // Qt
 #include <QApplication>
+#include <QKeyEvent>
 #include <QResizeEvent>
 #include <QSignalBlocker>
 
@@ -33,6 +34,8 @@ const CommandEntry<CStationView> kViewCommands[] = {
     {ID_EDIT_ADD_STATION, &CStationView::OnAddStation, &CStationView::OnUpdateStationCommand},
     {ID_EDIT_INSERT_STATION, &CStationView::OnInsertStation, &CStationView::OnUpdateStationCommand},
     {ID_EDIT_DELETE_STATION, &CStationView::OnDeleteStation, &CStationView::OnUpdateStationCommand},
+    {ID_EDIT_STATION_PROPERTIES, &CStationView::OnEditStation,
+     &CStationView::OnUpdateStationCommand},
     {ID_NEXT_PANE, &CStationView::OnNextPane},
     {ID_PREV_PANE, &CStationView::OnPrevPane},
     {ID_EDIT_UNDO, &CStationView::OnEditUndo, &CStationView::OnUpdateEditUndo},
@@ -75,6 +78,8 @@ void CStationView::CreateChildren() {
     connect(&m_StationList, &QListWidget::currentRowChanged, this,
             [this](int row) { OnStationSelected(row); });
     connect(&m_StationList, &QListWidget::itemDoubleClicked, this, [this] { OnEditStation(); });
+    // Enter opens the properties as a double-click does, for the keyboard.
+    m_StationList.installEventFilter(this);
 
     m_ZoneNameEdit.setObjectName(QStringLiteral("edit%1").arg(IDC_ZONE_NAME));
     m_LcdTextEdit.setObjectName(QStringLiteral("edit%1").arg(IDC_LCD_TEXT));
@@ -341,6 +346,13 @@ void CStationView::MovePaneFocus(bool forward) {
 }
 
 bool CStationView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == &m_StationList && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            OnEditStation();
+            return true;
+        }
+    }
     if (event->type() == QEvent::FocusOut &&
         (watched == &m_ZoneNameEdit || watched == &m_LcdTextEdit))
         NewEditSession();

@@ -22,9 +22,11 @@ protected:
         doc = dynamic_cast<CKVDoc*>(Documents().NewDocument());
         view = dynamic_cast<CStationView*>(Documents().ActiveView());
     }
+    // The item's text and its key binding, as the menu shows them side by side.
     QString ItemText(CommandId id) {
         Frame().Commands().Update();
-        return Frame().CurrentMenu().Action(id)->text();
+        const QAction& action = *Frame().CurrentMenu().Action(id);
+        return action.text() + " [" + action.shortcut().toString() + "]";
     }
     // The frame with its Edit menu open, as one picture, into CORV_SCREENSHOT_DIR when set.
     void SaveEditMenuPicture() {
@@ -48,9 +50,9 @@ protected:
 } // namespace
 
 TEST_F(EditHistory, MenuNamesTheStepAndEveryKeyReachesIt) {
-    EXPECT_EQ(ItemText(ID_EDIT_UNDO), "&Undo\tCtrl+Z");
+    EXPECT_EQ(ItemText(ID_EDIT_UNDO), "&Undo [Ctrl+Z]");
     view->m_Grid.ToggleZone(3, 5);
-    EXPECT_EQ(ItemText(ID_EDIT_UNDO), "&Undo Switch Zone 5 on HB-03\tCtrl+Z");
+    EXPECT_EQ(ItemText(ID_EDIT_UNDO), "&Undo Switch Zone 5 on HB-03 [Ctrl+Z]");
     EXPECT_TRUE(Frame().CurrentMenu().Action(ID_EDIT_UNDO)->isEnabled());
     EXPECT_FALSE(Frame().CurrentMenu().Action(ID_EDIT_REDO)->isEnabled());
     SaveEditMenuPicture();
@@ -60,7 +62,7 @@ TEST_F(EditHistory, MenuNamesTheStepAndEveryKeyReachesIt) {
     QTest::keyClick(&Frame(), Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(zones(), 0u);
     EXPECT_FALSE(window->isWindowModified());
-    EXPECT_EQ(ItemText(ID_EDIT_REDO), "&Redo Switch Zone 5 on HB-03\tCtrl+Y");
+    EXPECT_EQ(ItemText(ID_EDIT_REDO), "&Redo Switch Zone 5 on HB-03 [Ctrl+Y]");
     QTest::keyClick(&Frame(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(zones(), 1u);
     EXPECT_TRUE(window->isWindowModified());

@@ -138,8 +138,9 @@ TEST_F(CliTest, ExportRefusesForeignMissingAndTruncatedFiles) {
     Spit(dir / "cut.kvx", Slurp(Golden("new_document")).substr(0, 500));
     run = Cli("export cut.kvx");
     EXPECT_EQ(run.exit, 2);
-    EXPECT_EQ(run.err, "corvantine-cli: cut.kvx: not a complete configuration file, or locked by "
-                       "another program\n");
+    EXPECT_EQ(
+        run.err,
+        "corvantine-cli: cut.kvx: damaged at byte 500, where the file ends inside its data\n");
 }
 
 TEST_F(CliTest, SaveFailureIsReportedWithTheToolkitText) {

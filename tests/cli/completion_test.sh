@@ -35,4 +35,7 @@ expect "files:kvx" corvantine-cli export ""
 expect "files:json" corvantine-cli import ""
 expect "files:any" corvantine-cli import in.json -o ""
 expect "--port" corvantine-cli download x.kvx --p
+expect "--baud" corvantine-cli loopback COM3 --b
+expect "--all" corvantine-cli loopback COM3 --a
+expect "19200" corvantine-cli loopback COM3 --baud 192
 exit $((failures > 0))

@@ -67,6 +67,31 @@ TEST_F(DownloadEngineTest, PortThatFailsToOpenIsReportedAloneAndClosesTheProgres
     EXPECT_EQ(progress.statuses.size(), 1u);
 }
 
+TEST_F(DownloadEngineTest, PortThatFailsToOpenSaysWhichDeviceWhyAndWhatToDoUnderTheMessage) {
+    CFakeSerialLine held{clock};
+    host.Attach(6, held);
+    const auto holder = host.Open(6);
+    CFakeSerialLine refused{clock};
+    refused.faults.bOpen = true;
+    host.Attach(7, refused);
+    const std::pair<const char*, const char*> cases[] = {
+        {"COM5", "COM5 names no device: not connected. Plug the adapter in, or choose another "
+                 "port."},
+        {"COM6", "COM6 (/dev/fake6): in use by another program. Close that program, or wait "
+                 "until its download ends."},
+        {"COM7", "COM7 (/dev/fake7): permission denied. Join the dialout group (sudo usermod "
+                 "-aG dialout $USER), then log out and in again."},
+        {"COM12", "COM12 is no port that can be opened: choose one of COM1 to COM9."},
+    };
+    for (const auto& [port, facts] : cases) {
+        ui.messages.clear();
+        settings.m_szPort = port;
+        EXPECT_EQ(Run(), DownloadOutcome::PortNotOpened);
+        ASSERT_EQ(Reported(), Texts{"Error: Opening serial port: The port is not open"}) << port;
+        EXPECT_EQ(ui.messages.back().facts, facts);
+    }
+}
+
 TEST_F(DownloadEngineTest, VersionOneZeroWarnsAndGoesOn) {
     options.nMajor = 1;
     options.nMinor = 0;

@@ -108,11 +108,21 @@ bool CFakeSerialDevice::Close() {
     return !m_line.faults.bClose;
 }
 
-std::unique_ptr<CSerialDevice> CFakeSerialDeviceHost::Open(unsigned comNumber) {
+std::unique_ptr<CSerialDevice> CFakeSerialDeviceHost::Open(unsigned comNumber,
+                                                           SerialOpenFault* fault) {
+    SerialOpenFault ignored;
+    SerialOpenFault& why = fault != nullptr ? *fault : ignored;
     const auto found = m_lines.find(comNumber);
-    if (found == m_lines.end()) return nullptr;
+    if (found == m_lines.end()) {
+        why.cause = SerialOpenFault::NotConnected;
+        return nullptr;
+    }
     CFakeSerialLine& line = *found->second;
-    if (line.bHeld || line.faults.bOpen) return nullptr;
+    why.device = "/dev/fake" + std::to_string(comNumber);
+    if (line.bHeld || line.faults.bOpen) {
+        why.cause = line.bHeld ? SerialOpenFault::InUse : SerialOpenFault::NotPermitted;
+        return nullptr;
+    }
     line.bHeld = true;
     ++line.nOpens;
     return std::make_unique<CFakeSerialDevice>(line);

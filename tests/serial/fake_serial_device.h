@@ -107,7 +107,8 @@ class CFakeSerialDeviceHost final : public CSerialDeviceHost {
 public:
     void Attach(unsigned comNumber, CFakeSerialLine& line) { m_lines[comNumber] = &line; }
 
-    std::unique_ptr<CSerialDevice> Open(unsigned comNumber) override;
+    std::unique_ptr<CSerialDevice> Open(unsigned comNumber,
+                                        SerialOpenFault* fault = nullptr) override;
     std::vector<unsigned> ListPorts() override;
 
 private:

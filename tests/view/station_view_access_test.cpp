@@ -232,13 +232,26 @@ TEST_F(StationViewScreenReader, GridIsATableOfButtonsByZonesWhoseCellsToggleAsAC
         }
     }
     EXPECT_EQ(on, (std::vector<std::pair<int, int>>{{2, 6}, {9, 0}}));
-    EXPECT_EQ(grid->childCount(), 98 * 99);
 
+    // As a QTableView's: the corner and the column headers come first, then each row's header
+    // before its cells, and each cell names its headers.
+    EXPECT_EQ(grid->childCount(), 99 * 100);
+    EXPECT_EQ(grid->child(0)->role(), QAccessible::Pane);
+    EXPECT_EQ(grid->child(5)->role(), QAccessible::ColumnHeader);
+    EXPECT_EQ(grid->child(5)->text(QAccessible::Name), "Zone 5: Lobby");
+    EXPECT_EQ(grid->child(3 * 100)->role(), QAccessible::RowHeader);
+    EXPECT_EQ(grid->child(3 * 100)->text(QAccessible::Name), "HB-03");
+    EXPECT_EQ(grid->indexOfChild(grid->child(5)), 5);
+    EXPECT_FALSE(grid->child(5)->rect().isEmpty());
     QAccessibleInterface* cell = table->cellAt(2, 4);
-    EXPECT_EQ(grid->indexOfChild(cell), 2 * 99 + 4);
-    EXPECT_EQ(grid->child(2 * 99 + 4), cell);
+    EXPECT_EQ(grid->indexOfChild(cell), 3 * 100 + 5);
+    EXPECT_EQ(grid->child(3 * 100 + 5), cell);
     EXPECT_EQ(cell->tableCellInterface()->rowIndex(), 2);
     EXPECT_EQ(cell->tableCellInterface()->columnIndex(), 4);
+    EXPECT_EQ(cell->tableCellInterface()->columnHeaderCells(),
+              QList<QAccessibleInterface*>{grid->child(5)});
+    EXPECT_EQ(cell->tableCellInterface()->rowHeaderCells(),
+              QList<QAccessibleInterface*>{grid->child(3 * 100)});
     EXPECT_FALSE(cell->rect().isEmpty());
     QAccessibleActionInterface* actions = cell->actionInterface();
     ASSERT_NE(actions, nullptr);
@@ -259,6 +272,27 @@ TEST_F(StationViewScreenReader, GridIsATableOfButtonsByZonesWhoseCellsToggleAsAC
     actions->doAction(QAccessibleActionInterface::toggleAction());
     EXPECT_EQ(Zones(third), (std::vector<int>{6}));
     EXPECT_EQ(cell->text(QAccessible::Name), "Off");
+}
+
+// Headless, Qt delivers no accessibility events (no screen reader is active), so what a reader
+// asks on the focus event is checked: the table's focused child and its state.
+TEST_F(StationViewKeys, F6IntoTheGridGivesScreenReadersTheActiveCellAsTheFocus) {
+    CStationView& view = ActiveView(10);
+    QTest::keyClick(&view.m_Grid, Qt::Key_Down);
+    QTest::keyClick(&view.m_Grid, Qt::Key_Right);
+    Run(view, ID_NEXT_PANE);
+    ASSERT_EQ(QApplication::focusWidget(), &view.m_StationList);
+    QAccessibleInterface* grid = QAccessible::queryAccessibleInterface(&view.m_Grid);
+    EXPECT_EQ(grid->focusChild(), nullptr);
+    Run(view, ID_PREV_PANE);
+    ASSERT_EQ(QApplication::focusWidget(), &view.m_Grid);
+    QCoreApplication::processEvents(); // the cell's focus event, queued behind the table's
+    QAccessibleInterface* cell = grid->focusChild();
+    ASSERT_NE(cell, nullptr);
+    EXPECT_EQ(cell, grid->tableInterface()->cellAt(1, 1));
+    EXPECT_EQ(cell->role(), QAccessible::Cell);
+    EXPECT_EQ(cell->text(QAccessible::Description), "HB-02, Zone 2: Zone2");
+    EXPECT_TRUE(cell->state().focused);
 }
 
 TEST_F(StationViewScreenReader, ListAndEditBoxesAreNamedTheEditBoxesByTheirLabels) {

@@ -2,10 +2,7 @@
 #include "tools/cli/cli_context.h"
 
 // std
-#include <cerrno>
-#include <cstring>
 #include <iostream>
-#include <unistd.h>
 
 void CCliContext::Fail(const std::string& line) {
     std::cerr << "corvantine-cli: " << line << '\n';
@@ -19,18 +16,11 @@ void CCliContext::CannotRead(const std::string& line) {
 
 std::unique_ptr<CKVDoc> CCliContext::OpenConfig(const std::string& path) {
     auto doc = std::make_unique<CKVDoc>(ui);
-    const int shown = ui.messages;
     ui.subject = path;
     const bool opened = doc->OnOpenDocument(path);
     ui.subject.clear();
     if (opened) return doc;
-    // The document refuses most files silently; a script still needs to hear why it stopped.
-    if (ui.messages != shown) {
-        exitCode = kExitCannotRead;
-    } else if (access(path.c_str(), R_OK) != 0) {
-        CannotRead(path + ": " + std::strerror(errno));
-    } else {
-        CannotRead(path + ": not a complete configuration file, or locked by another program");
-    }
+    // The document has said why it refused the file.
+    exitCode = kExitCannotRead;
     return nullptr;
 }

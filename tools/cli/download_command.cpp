@@ -65,6 +65,9 @@ public:
         std::getline(std::cin, answer);
         return answer == "y" || answer == "Y" || answer == "yes" ? MsgAnswer::Yes : MsgAnswer::No;
     }
+    void MessageBoxWithFacts(const std::string& text, const std::string& facts) override {
+        m_terminal.MessageBoxWithFacts(text, facts);
+    }
     std::optional<std::string> AskOpenFileName(const FileDialogRequest& request) override {
         return m_terminal.AskOpenFileName(request);
     }

@@ -5,6 +5,16 @@
 // std
 #include <iostream>
 
+void CTerminalUi::MessageBoxWithFacts(const std::string& text, const std::string& facts) {
+    // The facts name what failed; about the subject itself they say all in one line.
+    if (subject.empty()) {
+        MessageBox(text, kAppTitle, MsgButtons::Ok, MsgIcon::None);
+    } else {
+        ++messages;
+    }
+    std::cerr << "corvantine-cli: " << Cp1252ToUtf8(facts) << '\n';
+}
+
 MsgAnswer CTerminalUi::MessageBox(const std::string& text, const std::string&, MsgButtons buttons,
                                   MsgIcon) {
     ++messages;
