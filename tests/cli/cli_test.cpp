@@ -101,6 +101,8 @@ TEST_F(CliTest, ImportRefusesTheFirstRefusedFieldAndWritesNothing) {
                   "stations[0].group: expected an integer, found number");
     ExpectRefused(R"({"maxZones": 10, "stations": [{"buttons": [{"zones": [11]}]}]})",
                   "stations[0].buttons[0].zones[0]: zone 11 refused (1 to maxZones 10)");
+    ExpectRefused(R"({"softButtons": [{"zones": [0]}]})",
+                  "softButtons[0].zones[0]: zone 0 refused (1 to maxZones 99)");
     ExpectRefused(R"({"softButtons": [{}, {"zones": [4, 4]}]})",
                   "softButtons[1].zones[1]: zone 4 listed twice");
     ExpectRefused(R"({"stations": [{"type": 3, "buttons": [{}, {}, {}, {}]}]})",
