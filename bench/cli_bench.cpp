@@ -7,6 +7,7 @@
 #include "tests/support/scripted_ui.h"
 #include "tests/support/temp_dir.h"
 #include "tools/cli/config_json.h"
+#include "tools/cli/input_file.h"
 #include "tools/cli/json_input.h"
 
 // std
@@ -50,7 +51,7 @@ std::string ManyValues() {
 std::string LongestArray() {
     const std::string button = R"({"name":"Soft button","zones":[1,2,3]})";
     std::string json = R"({"stations":[{}],"softButtons":[)" + button;
-    while (json.size() + button.size() + 3 < static_cast<std::size_t>(kMaxJsonInputBytes))
+    while (json.size() + button.size() + 3 < static_cast<std::size_t>(kMaxInputBytes))
         json += "," + button;
     return json + "]}";
 }
