@@ -80,10 +80,7 @@ bool CKVApp::InitInstance(const std::vector<std::string>& args, uint32_t nCmdSho
         std::string path;
         for (const std::string& arg : args)
             path += (path.empty() ? "" : " ") + arg;
-        // Opened from the event loop, so that a signal while its failure is being told ends the
-        // editor in order too.
-        QTimer::singleShot(0, m_pMainWnd.get(),
-                           [this, path] { m_pMainWnd->Documents().OpenDocumentFile(path); });
+        m_pMainWnd->Documents().OpenDocumentFile(path);
     }
     m_pMainWnd->ActivateFrame(nCmdShow);
     m_settings.m_bShowAddresses = false;
