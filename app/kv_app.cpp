@@ -97,13 +97,12 @@ void CKVApp::ExitInstance() {
     }
 }
 
-int CKVApp::Run() {
-    const COrderlyExit orderlyExit;
+int CKVApp::Run(const COrderlyExit& orderlyExit) {
     // Offered from the event loop, so that a signal during the question ends it in order too.
     QTimer::singleShot(0, m_pMainWnd.get(), [this] {
         OfferRecovery(m_recovery, m_pMainWnd->Documents(), m_pMainWnd.get());
     });
-    const int status = QApplication::exec();
+    const int status = orderlyExit.Requested() ? 0 : QApplication::exec();
     KeepUnsavedDocuments();
     ExitInstance();
     return status;

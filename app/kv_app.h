@@ -30,6 +30,7 @@
 #include <string>
 #include <vector>
 
+class COrderlyExit;
 class CDocument;
 class CKVFrame;
 class QPrinter;
@@ -49,8 +50,9 @@ public:
     bool InitInstance(const std::vector<std::string>& args, uint32_t nCmdShow = kShowNormal);
     void ExitInstance();
     // The event loop of a started editor, until the frame closes or an orderly exit is
-    // requested; then ExitInstance. Returns the program's exit status.
-    int Run();
+    // requested (also while it started: then the loop does not run); then ExitInstance. Returns
+    // the program's exit status. `orderlyExit` must have been made before InitInstance.
+    int Run(const COrderlyExit& orderlyExit);
     // Every document with unsaved changes leaves its recovery copy for the next start.
     void KeepUnsavedDocuments();
 

@@ -1,6 +1,7 @@
 // own
 #include "app/editor_command_line.h"
 #include "app/kv_app.h"
+#include "app/termination.h"
 
 // Qt
 #include <QApplication>
@@ -36,7 +37,8 @@ int main(int argc, char** argv) {
     QGuiApplication::setDesktopFileName(QLatin1String(kAppId));
     if (qEnvironmentVariableIsEmpty("RESOURCE_NAME")) qputenv("RESOURCE_NAME", kAppId);
     QApplication application(argc, argv);
+    const COrderlyExit orderlyExit;
     CKVApp app;
     if (!app.InitInstance(commandLine.files)) return 1;
-    return app.Run();
+    return app.Run(orderlyExit);
 }

@@ -19,6 +19,7 @@ constexpr int kSignals[] = {SIGTERM, SIGINT, SIGHUP};
 
 // The handler only writes a byte; the event loop reads it and does the work.
 int g_signalPipe[2] = {-1, -1};
+bool g_exitRequested = false;
 
 void OnSignal(int) {
     const int saved = errno;
@@ -38,6 +39,7 @@ void SetHandler(void (*handler)(int)) {
 
 // Unwinds the dialogs and event loops; the outermost loop returns 0.
 void RequestOrderlyExit() {
+    g_exitRequested = true;
     // Rejecting is each dialog's own Cancel: message boxes answer Cancel or No, the download's
     // progress cancels and its "Close" wait ends.
     for (QWidget* window : QApplication::topLevelWidgets()) {
@@ -67,6 +69,10 @@ COrderlyExit::COrderlyExit() {
     SetHandler(OnSignal);
 }
 
+bool COrderlyExit::Requested() const {
+    return g_exitRequested;
+}
+
 COrderlyExit::~COrderlyExit() {
     QObject::disconnect(m_session);
     if (!m_pNotifier) return;
@@ -75,4 +81,5 @@ COrderlyExit::~COrderlyExit() {
     close(g_signalPipe[0]);
     close(g_signalPipe[1]);
     g_signalPipe[0] = g_signalPipe[1] = -1;
+    g_exitRequested = false;
 }

@@ -6,7 +6,9 @@
 // caller before anything is destroyed, and no new one runs until the outermost has returned
 // (with 0); what is still open then (documents with unsaved changes) is the caller's to keep.
 //
-// One at a time, made after the QApplication; the handlers go back to the default with it.
+// One at a time, made after the QApplication and before start-up, whose messages (a file on the
+// command line that cannot be opened) a signal must end too; the handlers go back to the default
+// with it.
 
 // Qt
 #include <QObject>
@@ -19,6 +21,9 @@ public:
     ~COrderlyExit();
     COrderlyExit(const COrderlyExit&) = delete;
     COrderlyExit& operator=(const COrderlyExit&) = delete;
+
+    // An exit was requested: if before the outermost event loop ran, it must not run at all.
+    bool Requested() const;
 
 private:
     QSocketNotifier* m_pNotifier = nullptr;

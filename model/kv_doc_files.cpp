@@ -67,7 +67,9 @@ bool CKVDoc::ReadDocumentFile(const std::string& path, std::string& why) {
 }
 
 bool CKVDoc::OnOpenRecoveryCopy(const std::string& copy, const std::string& original) {
-    if (!OnOpenDocument(copy)) return false;
+    // A copy that cannot be read is the offer's to tell, with what can be done about it.
+    std::string why;
+    if (!ReadDocumentFile(copy, why)) return false;
     m_diskStamp = original.empty() ? std::nullopt : StampOfFile(m_files, original);
     return true;
 }

@@ -1,4 +1,5 @@
 #include "tests/app/editor_child.h"
+#include "app/termination.h"
 
 // Qt
 #include <QApplication>
@@ -35,10 +36,11 @@ int g_toTest = -1;
         char name[] = "corvantine";
         char* argv[] = {name, nullptr};
         QApplication application(argc, argv);
+        const COrderlyExit orderlyExit;
         CKVApp app;
         if (!app.InitInstance(args)) _exit(124);
         QTimer::singleShot(0, [&] { script(app); });
-        status = app.Run();
+        status = app.Run(orderlyExit);
     }
     _exit(status);
 }

@@ -145,9 +145,7 @@ TEST_F(RecoveryKeeperTest, NoToTheSaveQuestionRemovesTheCopyAndCancelKeepsIt) {
     EXPECT_EQ(Copies(), 0u) << "kept after No";
 }
 
-// Off until the damaged copy's offer and the open-failure message agree on one box: together they
-// wait on a message the script does not answer.
-TEST_F(RecoveryKeeperTest, DISABLED_RecoverOpensAnUntitledCopyAsAModifiedNewDocumentWithACopyOfItsOwn) {
+TEST_F(RecoveryKeeperTest, RecoverOpensAnUntitledCopyAsAModifiedNewDocumentWithACopyOfItsOwn) {
     LeaveCopy("", "Changed", 600); // of a document never saved
     {
         CRecoveryStore gone(Folder().string()); // and a copy cut short
