@@ -25,8 +25,12 @@ bool CKVDoc::OnNewDocument() {
     for (int n = 0; n < kMaxZones; ++n)
         m_strZoneNames[n] = "Zone" + std::to_string(n + 1);
     for (int k = 0; k < kSoftButtonCount; ++k)
-        m_SoftButtons[k].SetName("SoftButton" + std::to_string(k + kFirstSoftButtonNumber));
+        m_SoftButtons[k].SetName(DefaultSoftButtonName(k));
     return true;
+}
+
+std::string CKVDoc::DefaultSoftButtonName(int k) {
+    return "SoftButton" + std::to_string(k + kFirstSoftButtonNumber);
 }
 
 bool CKVDoc::IsPortAddressUsed(int port, int address, const CStation* skip) const {

@@ -133,12 +133,27 @@ qreal CPageTable::Measure(const PageRow& row) const {
         const Qt::Alignment align = cell.centred ? Qt::AlignHCenter : Qt::AlignLeft;
         qreal height = SetPageText(cell.text, cell.head ? m_fonts.head : m_fonts.body, m_device,
                                    width, align, nullptr, {});
-        if (!cell.note.isEmpty())
+        if (cell.turnNote)
+            height += QFontMetricsF(m_fonts.note, &m_device).horizontalAdvance(cell.note) +
+                      m_fonts.padding;
+        else if (!cell.note.isEmpty())
             height += SetPageText(cell.note, m_fonts.note, m_device, width, align, nullptr, {});
         tallest = std::max(tallest, height);
         column += static_cast<std::size_t>(cell.span);
     }
     return tallest + 2 * m_fonts.padding;
+}
+
+void CPageTable::PaintTurned(QPainter& painter, const QString& text, QRectF box) const {
+    const QFontMetricsF metrics(m_fonts.note, &m_device);
+    painter.save();
+    painter.setFont(m_fonts.note);
+    // Centred across the column, starting from the foot of the cell.
+    painter.translate(box.center().x() - metrics.height() / 2, box.bottom());
+    painter.rotate(-90);
+    painter.drawText(QRectF(0, 0, box.height(), metrics.height()), Qt::AlignLeft | Qt::AlignTop,
+                     text);
+    painter.restore();
 }
 
 void CPageTable::Paint(QPainter& painter, const PageRow& row, qreal left, qreal top,
@@ -160,7 +175,10 @@ void CPageTable::Paint(QPainter& painter, const PageRow& row, qreal left, qreal 
         const qreal textWidth = width - 2 * pad;
         const qreal used = SetPageText(cell.text, font, m_device, textWidth, align, &painter,
                                        QPointF(x + pad, top + pad));
-        if (!cell.note.isEmpty())
+        if (cell.turnNote)
+            PaintTurned(painter, cell.note, QRectF(x + pad, top + pad + used, textWidth,
+                                                   height - 2 * pad - used));
+        else if (!cell.note.isEmpty())
             SetPageText(cell.note, m_fonts.note, m_device, textWidth, align, &painter,
                         QPointF(x + pad, top + pad + used));
         x += width;
