@@ -1,8 +1,8 @@
 #pragma once
 // CConfigDocument: the configuration document as the editor registers it, a CKVDoc with the
 // document commands of the menus: Save, Save As, Download Config (the controller image, then the
-// download with its progress dialog), Max Number of Zones and Check Configuration. It keeps a
-// recovery copy of its unsaved changes. The settings and the recovery store belong to the
+// download with its progress dialog, which remembers the controller's version in the settings),
+// Max Number of Zones and Check Configuration. It keeps a recovery copy of its unsaved changes. The settings and the recovery store belong to the
 // application and must outlive the document.
 
 // own
@@ -14,14 +14,18 @@ class CRecoveryStore;
 
 class CConfigDocument : public CKVDoc {
 public:
+    // The settings' value that keeps the version the controller reported at the last download.
+    static constexpr const char* kValueControllerVersion = "ControllerVersion";
+
     CConfigDocument(CUiServices& ui, const CProgramSettings& settings, CRecoveryStore& recovery);
 
     CommandHandlers FindCommand(CommandId id) override;
 
     void OnDownloadConfig();
     void OnMaxZones();
-    // The findings of the configuration check in a dialog; choosing one shows its cell in the
-    // document's active view.
+    // The findings of the configuration check in a dialog, for the controller version read at the
+    // last download (1.1 before the first) or another chosen there; choosing one shows its cell in
+    // the document's active view.
     void OnCheckConfig();
 
     // Every change sets the flag, so the recovery copy follows it from here.

@@ -5,11 +5,11 @@
 #include "files/safe_save.h"
 #include "report/qt/report_pages.h"
 #include "report/report_forms.h"
+#include "report/ui/report_preview_dlg.h"
 
 // Qt
 #include <QDate>
 #include <QPrintDialog>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
 
 // std
@@ -68,11 +68,8 @@ void CReportCommands::OnFilePrint() {
 void CReportCommands::OnFilePrintPreview() {
     const CKVDoc* doc = ActiveDocument();
     if (doc == nullptr) return;
-    const ZoneReport report = Report(*doc);
-    QPrintPreviewDialog dialog(&m_app.Printer(), m_app.m_pMainWnd.get());
+    CReportPreviewDlg dialog(Report(*doc), m_app.Printer(), m_app.m_pMainWnd.get());
     dialog.setWindowTitle(QString::fromStdString("Print Preview - " + doc->GetTitle()));
-    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested,
-                     [&report](QPrinter* printer) { PaintZoneReport(report, *printer); });
     dialog.exec();
 }
 

@@ -1,5 +1,6 @@
 // own
 #include "model/kv_doc.h"
+#include "model/default_names.h"
 #include "files/file_layer.h"
 
 CKVDoc::CKVDoc(CUiServices& ui) : CKVDoc(ui, PosixFileLayer()) {}
@@ -27,10 +28,6 @@ bool CKVDoc::OnNewDocument() {
     for (int k = 0; k < kSoftButtonCount; ++k)
         m_SoftButtons[k].SetName(DefaultSoftButtonName(k));
     return true;
-}
-
-std::string CKVDoc::DefaultSoftButtonName(int k) {
-    return "SoftButton" + std::to_string(k + kFirstSoftButtonNumber);
 }
 
 bool CKVDoc::IsPortAddressUsed(int port, int address, const CStation* skip) const {

@@ -2,6 +2,7 @@
 #include "report/zone_report.h"
 #include "download/controller_image.h"
 #include "framework/format_text.h"
+#include "model/default_names.h"
 #include "platform/cp1252.h"
 
 // std
@@ -118,7 +119,7 @@ ZoneReport BuildZoneReport(const CKVDoc& doc, std::string fileName, std::string 
         const CBtn& button = doc.m_SoftButtons[static_cast<std::size_t>(k)];
         ReportButton& out = report.softButtons.buttons.emplace_back(ButtonOf(
             button, FormatText("SB-%2.2d", k + CKVDoc::kFirstSoftButtonNumber), report.zoneCount));
-        out.idle = button.m_pZones.empty() && button.m_strName == CKVDoc::DefaultSoftButtonName(k);
+        out.idle = button.m_pZones.empty() && button.m_strName == DefaultSoftButtonName(k);
     }
     CollectZonesInUse(report.softButtons);
     return report;
