@@ -1,6 +1,9 @@
 // own
 #include "report/qt/page_flow.h"
 
+// Qt
+#include <QPainter>
+
 CPageFlow::CPageFlow(QPaintDevice& device, QRectF body)
     : m_device(device), m_body(body), m_pages(1), m_y(body.top()) {}
 
@@ -56,6 +59,7 @@ void CPageFlow::Head(const CPageTable& table) {
 
 void CPageFlow::PaintHeading(QPainter& painter, const Piece& piece) const {
     const PageHeading& heading = *piece.heading;
+    painter.setPen(Qt::black);
     SetPageText(piece.continued ? Continued(heading.text) : heading.text, heading.font, m_device,
                 m_body.width(), Qt::AlignLeft, &painter, QPointF(m_body.left(), piece.y));
 }

@@ -30,7 +30,8 @@ struct PageCell {
 using PageRow = std::vector<PageCell>;
 
 // Sets `text` in `width`: on one line when it fits, else broken at word boundaries, and inside a
-// word wider than the width. Returns its height; paints it at `at` when there is a painter.
+// word wider than the width. Returns its height; paints it at `at` when there is a painter, with
+// the painter's pen.
 qreal SetPageText(const QString& text, const QFont& font, QPaintDevice& device, qreal width,
                   Qt::Alignment align, QPainter* painter, QPointF at);
 
