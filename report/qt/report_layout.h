@@ -21,6 +21,9 @@ public:
     // Measures on `device` for pages of `page`; the report must outlive the layout, the device
     // only the layout's work (LayOutNext and PaintPage).
     CReportLayout(const ZoneReport& report, QPaintDevice& device, const QPageLayout& page);
+    // The pages point into the layout's own blocks.
+    CReportLayout(const CReportLayout&) = delete;
+    CReportLayout& operator=(const CReportLayout&) = delete;
 
     // Lays out the next section; false once all of them are.
     bool LayOutNext();
