@@ -2,6 +2,10 @@
 BUILD ?= build
 JOBS  ?= $(shell nproc)
 FILE  ?=
+# ccache, where it is installed, shares compiled files between clones of this tree and across
+# precompiled headers; cmake/build_speed.cmake picks it up.
+export CCACHE_BASEDIR ?= $(CURDIR)
+export CCACHE_SLOPPINESS ?= pch_defines,time_macros,include_file_mtime,include_file_ctime
 # Developers build with warnings as errors; a plain cmake build (packagers) does not.
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCORV_WERROR=ON
 

@@ -73,8 +73,10 @@ const CommandEntry<CConfigDocument> CConfigDocument::kCommands[] = {
 };
 
 CConfigDocument::CConfigDocument(CUiServices& ui, const CProgramSettings& settings,
-                                 CRecoveryStore& recovery)
-    : CKVDoc(ui), m_settings(settings), m_recovery(recovery, *this) {}
+                                 CRecoveryStore& recovery, CRecoveryAlarm& alarm)
+    : CKVDoc(ui), m_settings(settings), m_recovery(recovery, alarm, *this) {
+    onChanged = [this](CDocument&) { m_recovery.OnChange(); };
+}
 
 CommandHandlers CConfigDocument::FindCommand(CommandId id) {
     if (auto found = FindInTable(*this, kCommands, id)) return found;
@@ -90,9 +92,14 @@ void CConfigDocument::OnMaxZones() {
     ::OnMaxZones(*this);
 }
 
+bool CConfigDocument::OnSaveDocument(const std::string& path) {
+    m_recovery.WriteNow();
+    return CKVDoc::OnSaveDocument(path);
+}
+
 void CConfigDocument::SetModifiedFlag(bool modified) {
     CKVDoc::SetModifiedFlag(modified);
-    m_recovery.OnModifiedFlag(modified);
+    if (!modified) m_recovery.OnClean();
 }
 
 void CConfigDocument::OnCheckConfig() {

@@ -2,14 +2,16 @@
 // CConfigDocument: the configuration document as the editor registers it, a CKVDoc with the
 // document commands of the menus: Save, Save As, Download Config (the controller image, then the
 // download with its progress dialog, which remembers the controller's version in the settings),
-// Max Number of Zones and Check Configuration. It keeps a recovery copy of its unsaved changes. The settings and the recovery store belong to the
-// application and must outlive the document.
+// Max Number of Zones and Check Configuration. It keeps a recovery copy of its unsaved changes,
+// following every change it announces (it takes onChanged for that). The settings, the recovery
+// store and its alarm belong to the application and must outlive the document.
 
 // own
 #include "app/recovery_keeper.h"
 #include "model/kv_doc.h"
 #include "platform/program_settings.h"
 
+class CRecoveryAlarm;
 class CRecoveryStore;
 
 class CConfigDocument : public CKVDoc {
@@ -17,7 +19,8 @@ public:
     // The settings' value that keeps the version the controller reported at the last download.
     static constexpr const char* kValueControllerVersion = "ControllerVersion";
 
-    CConfigDocument(CUiServices& ui, const CProgramSettings& settings, CRecoveryStore& recovery);
+    CConfigDocument(CUiServices& ui, const CProgramSettings& settings, CRecoveryStore& recovery,
+                    CRecoveryAlarm& alarm);
 
     CommandHandlers FindCommand(CommandId id) override;
 
@@ -28,7 +31,10 @@ public:
     // the document's active view.
     void OnCheckConfig();
 
-    // Every change sets the flag, so the recovery copy follows it from here.
+    // Brings the recovery copy up to date first, so that a save killed before its temporary file
+    // took the file's place leaves what it was writing to be recovered at the next start.
+    bool OnSaveDocument(const std::string& path) override;
+    // A cleared flag (saved, or undone to the saved step) removes the recovery copy.
     void SetModifiedFlag(bool modified = true) override;
     CRecoveryKeeper& Recovery() { return m_recovery; }
 

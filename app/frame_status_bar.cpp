@@ -12,9 +12,15 @@ constexpr const char* kIndicatorTexts[] = {"CAP", "NUM", "SCRL"};
 } // namespace
 
 CFrameStatusBar::CFrameStatusBar(QWidget* parent, std::function<CLockKeyState()> readLockKeys)
-    : QStatusBar(parent), m_pMessage(new QLabel(this)), m_readLockKeys(std::move(readLockKeys)) {
+    : QStatusBar(parent), m_pMessage(new QLabel(this)), m_pWarning(new QLabel(this)),
+      m_readLockKeys(std::move(readLockKeys)) {
     m_pMessage->setTextFormat(Qt::PlainText);
     addWidget(m_pMessage, 1);
+    m_pWarning->setTextFormat(Qt::PlainText);
+    m_pWarning->setFrameShape(QFrame::Panel);
+    m_pWarning->setFrameShadow(QFrame::Sunken);
+    m_pWarning->hide();
+    addPermanentWidget(m_pWarning);
     for (int i = 0; i < 3; ++i) {
         auto* indicator = new QLabel(this);
         indicator->setFrameShape(QFrame::Panel);
@@ -50,6 +56,15 @@ void CFrameStatusBar::RefreshLockKeys() {
     const bool on[] = {state.caps, state.num, state.scroll};
     for (int i = 0; i < 3; ++i)
         m_pIndicators[i]->setText(on[i] ? QString::fromLatin1(kIndicatorTexts[i]) : QString());
+}
+
+void CFrameStatusBar::ShowWarning(const QString& text) {
+    m_pWarning->setText(text);
+    m_pWarning->setVisible(!text.isEmpty());
+}
+
+QString CFrameStatusBar::WarningText() const {
+    return m_pWarning->text();
 }
 
 QString CFrameStatusBar::MessageText() const {

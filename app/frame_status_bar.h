@@ -1,6 +1,8 @@
 #pragma once
 // The main frame's status bar: a stretching message pane, then the indicators "CAP", "NUM" and
-// "SCRL", each showing its text while its lock key is on. The message pane shows
+// "SCRL", each showing its text while its lock key is on. Before them, a warning pane shows while
+// something the user relies on is not working (recovery copies that cannot be written), and is
+// hidden otherwise. The message pane shows
 // " Welcome to Corvantine" while idle and the prompt of the highlighted menu item while a menu is
 // open (empty for a command without one). The lock keys are read again after every key release
 // and whenever the application becomes active.
@@ -28,6 +30,9 @@ public:
     // `text` in the message pane; the idle text when it is empty.
     void ShowText(const QString& text);
     void RefreshLockKeys();
+    // `text` in the warning pane; an empty text hides it.
+    void ShowWarning(const QString& text);
+    QString WarningText() const;
 
     QString MessageText() const;
     // "CAP", "NUM", "SCRL" or empty.
@@ -38,6 +43,7 @@ protected:
 
 private:
     QLabel* m_pMessage;
+    QLabel* m_pWarning;
     QLabel* m_pIndicators[3];
     std::function<CLockKeyState()> m_readLockKeys;
 };

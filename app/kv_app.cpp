@@ -2,9 +2,11 @@
 #include "app/kv_app.h"
 #include "app/about_dlg.h"
 #include "app/config_document.h"
+#include "app/frame_status_bar.h"
 #include "app/kv_frame.h"
 #include "app/recovery_offer.h"
 #include "app/termination.h"
+#include "framework/qt/cp1252.h"
 #include "framework/qt/message_box.h"
 #include "view/station_view.h"
 
@@ -60,7 +62,8 @@ bool CKVApp::InitInstance(const std::vector<std::string>& args, uint32_t nCmdSho
     CDocumentType type;
     type.titleStem = CKVDoc::kTitleStem;
     type.createDocument = [this] {
-        auto document = std::make_unique<CConfigDocument>(m_ui, m_settings, m_recovery);
+        auto document =
+            std::make_unique<CConfigDocument>(m_ui, m_settings, m_recovery, m_recoveryAlarm);
         document->onPathAdopted = [this](const std::string& path) { m_recentFiles.Add(path); };
         return document;
     };
@@ -69,6 +72,9 @@ bool CKVApp::InitInstance(const std::vector<std::string>& args, uint32_t nCmdSho
     };
     m_pMainWnd =
         std::make_unique<CKVFrame>(m_settings, m_ui, std::move(type), *this, m_recentFiles);
+    m_recoveryAlarm.onStatus = [this](const std::string& text) {
+        m_pMainWnd->m_wndStatusBar->ShowWarning(FromCp1252(text));
+    };
 
     if (!args.empty()) {
         std::string path;

@@ -15,6 +15,7 @@
 // own
 #include "app/hidden_switches.h"
 #include "app/recent_file_list.h"
+#include "app/recovery_alarm.h"
 #include "app/report_commands.h"
 #include "app/window_placement.h"
 #include "files/recovery_store.h"
@@ -79,6 +80,7 @@ public:
     CRecentFileList m_recentFiles;
     CStationCommands m_stationCommands{m_settings};
     CRecoveryStore m_recovery{CRecoveryStore::DefaultFolder()};
+    CRecoveryAlarm m_recoveryAlarm{m_ui};
     CReportCommands m_reportCommands{*this};
     // Set at start-up when the grid component loaded, released at exit.
     std::unique_ptr<CGraphicsDll> m_pGraphicsDll;

@@ -1,18 +1,19 @@
 // own
 #include "app/recovery_keeper.h"
-#include "model/kv_doc.h"
+#include "app/recovery_alarm.h"
 #include "files/recovery_store.h"
+#include "model/kv_doc.h"
 
 // std
+#include <algorithm>
 #include <vector>
 
 // POSIX
 #include <unistd.h>
 
-CRecoveryKeeper::CRecoveryKeeper(CRecoveryStore& store, CKVDoc& doc)
-    : m_store(store), m_doc(doc), m_slot(store.NewSlot()) {
+CRecoveryKeeper::CRecoveryKeeper(CRecoveryStore& store, CRecoveryAlarm& alarm, CKVDoc& doc)
+    : m_store(store), m_alarm(alarm), m_doc(doc), m_slot(store.NewSlot()) {
     m_timer.setSingleShot(true);
-    m_timer.setInterval(kCopyDelayMs);
     QObject::connect(&m_timer, &QTimer::timeout, [this] { WriteNow(); });
 }
 
@@ -20,19 +21,28 @@ CRecoveryKeeper::~CRecoveryKeeper() {
     if (!m_bKept) m_store.Remove(m_slot);
 }
 
-void CRecoveryKeeper::OnModifiedFlag(bool modified) {
-    if (modified) {
-        m_lastChange = std::time(nullptr);
-        if (!m_timer.isActive()) m_timer.start();
-        return;
-    }
+void CRecoveryKeeper::OnChange() {
+    m_lastChange = std::time(nullptr);
+    if (!m_timer.isActive()) m_pendingSince.start();
+    const qint64 left = kCopyDelayMs - m_pendingSince.elapsed();
+    m_timer.start(static_cast<int>(std::clamp<qint64>(left, 0, kQuietMs)));
+}
+
+void CRecoveryKeeper::OnClean() {
     m_timer.stop();
     m_store.Remove(m_slot);
 }
 
 void CRecoveryKeeper::WriteNow() {
     m_timer.stop();
-    if (!m_doc.IsModified()) return;
+    if (!m_doc.IsModified()) {
+        m_store.Remove(m_slot);
+        return;
+    }
+    m_alarm.Report(Write() ? 0 : m_store.LastError(), m_store.Folder());
+}
+
+bool CRecoveryKeeper::Write() {
     // The writer marks the document as written in the current version; a copy is no save.
     const uint16_t version = m_doc.m_wVersion;
     std::vector<uint8_t> bytes;
@@ -40,10 +50,11 @@ void CRecoveryKeeper::WriteNow() {
     m_doc.m_wVersion = version;
     const CRecoveryNote note{m_doc.GetPathName(), m_doc.GetTitle(),
                              m_lastChange ? m_lastChange : std::time(nullptr), getpid()};
-    m_store.Write(m_slot, bytes, note);
+    return m_store.Write(m_slot, bytes, note);
 }
 
 void CRecoveryKeeper::Keep() {
-    WriteNow();
+    m_timer.stop();
+    if (m_doc.IsModified()) Write();
     m_bKept = true;
 }

@@ -10,19 +10,20 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-RecoveryChoice AskRecovery(QWidget* parent, const std::string& question) {
-    QMessageBox box(QMessageBox::Question, QString::fromLatin1(kAppTitle),
-                    QFile::decodeName(QByteArray::fromStdString(question)), QMessageBox::NoButton,
-                    parent);
+RecoveryChoice AskRecovery(QWidget* parent, const std::string& question, bool offerRecover) {
+    QMessageBox box(
+        offerRecover ? QMessageBox::Question : QMessageBox::Warning, QString::fromLatin1(kAppTitle),
+        QFile::decodeName(QByteArray::fromStdString(question)), QMessageBox::NoButton, parent);
     box.setTextFormat(Qt::PlainText);
-    QPushButton* recover = box.addButton(QStringLiteral("Recover"), QMessageBox::AcceptRole);
+    QPushButton* recover =
+        offerRecover ? box.addButton(QStringLiteral("Recover"), QMessageBox::AcceptRole) : nullptr;
     QPushButton* discard = box.addButton(QStringLiteral("Discard"), QMessageBox::DestructiveRole);
     QPushButton* later = box.addButton(QStringLiteral("Later"), QMessageBox::RejectRole);
-    box.setDefaultButton(recover);
+    box.setDefaultButton(offerRecover ? recover : later);
     box.setEscapeButton(later);
     ApplyDialogColours(box);
     box.exec();
-    if (box.clickedButton() == recover) return RecoveryChoice::Recover;
+    if (recover != nullptr && box.clickedButton() == recover) return RecoveryChoice::Recover;
     if (box.clickedButton() == discard) return RecoveryChoice::Discard;
     return RecoveryChoice::Later;
 }
@@ -34,9 +35,13 @@ void OfferRecovery(CRecoveryStore& store, CMultiDocTemplate& documents, QWidget*
         localtime_r(&time, &local);
         switch (AskRecovery(parent, RecoveryQuestion(orphan.note, local))) {
         case RecoveryChoice::Recover:
-            if (auto* document = dynamic_cast<CConfigDocument*>(
-                    documents.OpenDocumentCopy(store.CopyPath(orphan.slot), orphan.note.path))) {
-                document->Recovery().WriteNow();
+            if (CDocument* document =
+                    documents.OpenDocumentCopy(store.CopyPath(orphan.slot), orphan.note.path)) {
+                if (auto* config = dynamic_cast<CConfigDocument*>(document))
+                    config->Recovery().WriteNow();
+                store.Remove(orphan.slot);
+            } else if (AskRecovery(parent, RecoveryUnreadable(orphan.note, local), false) ==
+                       RecoveryChoice::Discard) {
                 store.Remove(orphan.slot);
             }
             break;

@@ -82,13 +82,29 @@ std::optional<CRecoveryNote> ParseRecoveryNote(std::string_view text) {
         if (!ok) return std::nullopt;
         ++next;
     }
-    if (next != std::size(kKeys) || note.pid <= 0) return std::nullopt;
+    // The editor writes only absolute paths (or none, untitled) and times after the epoch.
+    if (next != std::size(kKeys) || note.pid <= 0 || note.time < 0 ||
+        (!note.path.empty() && !note.path.starts_with('/')))
+        return std::nullopt;
     return note;
 }
 
-std::string RecoveryQuestion(const CRecoveryNote& note, const std::tm& local) {
+namespace {
+// "unsaved changes to site.kvx from 10:42", or "an unsaved configuration from 10:42" for a note
+// with neither path nor title.
+std::string Subject(const CRecoveryNote& note, const std::tm& local) {
+    const std::string time = FormatText(" from %02d:%02d", local.tm_hour, local.tm_min);
+    if (note.path.empty() && note.title.empty()) return "an unsaved configuration" + time;
     const std::string name =
         note.path.empty() ? note.title : note.path.substr(note.path.find_last_of('/') + 1);
-    return "Recover unsaved changes to " + name +
-           FormatText(" from %02d:%02d?", local.tm_hour, local.tm_min);
+    return "unsaved changes to " + name + time;
+}
+} // namespace
+
+std::string RecoveryQuestion(const CRecoveryNote& note, const std::tm& local) {
+    return "Recover " + Subject(note, local) + "?";
+}
+
+std::string RecoveryUnreadable(const CRecoveryNote& note, const std::tm& local) {
+    return "The copy of " + Subject(note, local) + " cannot be read.";
 }

@@ -21,5 +21,9 @@ std::string FormatRecoveryNote(const CRecoveryNote& note);
 std::optional<CRecoveryNote> ParseRecoveryNote(std::string_view text);
 
 // "Recover unsaved changes to site.kvx from 10:42?": the file's name (the title when untitled)
-// and the note's time of day in `local`.
+// and the note's time of day in `local`; "Recover an unsaved configuration from 10:42?" for a
+// note with neither (a copy whose own note could not be read).
 std::string RecoveryQuestion(const CRecoveryNote& note, const std::tm& local);
+// "The copy of unsaved changes to site.kvx from 10:42 cannot be read.", for a copy that Recover
+// could not open.
+std::string RecoveryUnreadable(const CRecoveryNote& note, const std::tm& local);

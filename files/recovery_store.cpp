@@ -23,7 +23,6 @@ constexpr const char* kNoteSuffix = ".note";
 constexpr const char* kCopySuffix = ".kvx";
 // A note is a few hundred bytes; anything much larger is not one.
 constexpr std::size_t kMaxNoteSize = 64 * 1024;
-constexpr int kInstanceNameAttempts = 100;
 
 bool ProcessRunning(long pid) {
     return pid > 0 && (kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM);
@@ -65,37 +64,51 @@ std::string InstanceOf(const std::string& slot) {
 } // namespace
 
 CRecoveryStore::CRecoveryStore(std::string folder) : m_folder(std::move(folder)) {
-    if (m_folder.empty()) return;
+    // The instance name is chosen once, so that the slots handed out before the folder could be
+    // made still belong to this editor when a later Write makes it.
+    std::random_device seed;
+    m_instance = std::to_string(getpid()) + "-" + std::to_string(std::mt19937(seed())());
+    Open();
+}
+
+bool CRecoveryStore::Open() {
+    if (m_folder.empty()) {
+        m_nError = ENOENT;
+        return false;
+    }
     std::error_code error;
     if (!fs::is_directory(m_folder, error)) {
         fs::create_directories(m_folder, error);
-        if (error) return;
+        if (error) {
+            m_nError = error.value();
+            return false;
+        }
         fs::permissions(m_folder, fs::perms::owner_all, error);
     }
     // The lock is taken under a hidden name and only then given its own, so that no editor ever
     // sees the lock file of a running one unlocked.
-    std::random_device seed;
-    std::mt19937 random(seed());
-    for (int attempt = 0; attempt < kInstanceNameAttempts; ++attempt) {
-        const std::string instance = std::to_string(getpid()) + "-" + std::to_string(random());
-        const std::string hidden = PathOf("." + instance + kLockSuffix);
-        const std::string lock = PathOf(instance + kLockSuffix);
-        struct stat existing {};
-        if (m_files.Lstat(lock.c_str(), &existing) == 0) continue;
-        const int fd = m_files.Open(hidden.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-        if (fd < 0 && errno == EEXIST) continue;
-        if (fd < 0) return;
-        // Without locks on this file system the process id stands in (see Claim).
-        m_files.Lock(fd, LockKind::Exclusive);
-        if (m_files.Rename(hidden.c_str(), lock.c_str()) != 0) {
-            m_files.Unlink(hidden.c_str());
-            m_files.Close(fd);
-            return;
-        }
-        m_instance = instance;
-        m_lockFd = fd;
-        return;
+    const std::string hidden = PathOf("." + m_instance + kLockSuffix);
+    const std::string lock = PathOf(m_instance + kLockSuffix);
+    struct stat existing {};
+    if (m_files.Lstat(lock.c_str(), &existing) == 0) {
+        m_nError = EEXIST;
+        return false;
     }
+    const int fd = m_files.Open(hidden.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd < 0) {
+        m_nError = errno;
+        return false;
+    }
+    // Without locks on this file system the process id stands in (see Claim).
+    m_files.Lock(fd, LockKind::Exclusive);
+    if (m_files.Rename(hidden.c_str(), lock.c_str()) != 0) {
+        m_nError = errno;
+        m_files.Unlink(hidden.c_str());
+        m_files.Close(fd);
+        return false;
+    }
+    m_lockFd = fd;
+    return true;
 }
 
 CRecoveryStore::~CRecoveryStore() {
@@ -128,14 +141,18 @@ std::string CRecoveryStore::CopyPath(const std::string& slot) const {
 
 bool CRecoveryStore::Write(const std::string& slot, std::span<const uint8_t> kvx,
                            const CRecoveryNote& note) {
-    if (!Usable()) return false;
-    // The note first: a copy is never left without one, and a note without its copy is
-    // recognised as a leftover.
-    const std::string text = FormatRecoveryNote(note);
-    const auto bytes = std::span(reinterpret_cast<const uint8_t*>(text.data()), text.size());
-    return ReplaceFileContents(m_files, PathOf(slot + kNoteSuffix), bytes).stage ==
-               SaveResult::Done &&
-           ReplaceFileContents(m_files, CopyPath(slot), kvx).stage == SaveResult::Done;
+    if (!Usable() && !Open()) return false;
+    // The copy first: a note is never left telling of a copy that is not there, and a copy
+    // without its note is still offered.
+    SaveResult result = ReplaceFileContents(m_files, CopyPath(slot), kvx);
+    if (result.stage == SaveResult::Done) {
+        const std::string text = FormatRecoveryNote(note);
+        const auto bytes = std::span(reinterpret_cast<const uint8_t*>(text.data()), text.size());
+        result = ReplaceFileContents(m_files, PathOf(slot + kNoteSuffix), bytes);
+    }
+    const bool written = result.stage == SaveResult::Done;
+    m_nError = written ? 0 : (result.error != 0 ? result.error : EIO);
+    return written;
 }
 
 void CRecoveryStore::Remove(const std::string& slot) {
@@ -189,11 +206,13 @@ std::vector<CRecoveryStore::Orphan> CRecoveryStore::ClaimOrphans() {
         std::optional<CRecoveryNote> parsed;
         if (size >= 0 && static_cast<std::size_t>(size) <= kMaxNoteSize)
             parsed = ParseRecoveryNote(std::string_view(text).substr(0, size));
-        std::error_code error;
-        if (parsed && fs::is_regular_file(fs::symlink_status(CopyPath(slot), error)))
-            orphans.push_back({slot, *parsed});
-        else
+        struct stat copy {};
+        if (m_files.Lstat(CopyPath(slot).c_str(), &copy) != 0 || !S_ISREG(copy.st_mode)) {
             Remove(slot);
+            continue;
+        }
+        // Without a note that can be read the copy is still offered, from the time it was taken.
+        orphans.push_back({slot, parsed.value_or(CRecoveryNote{"", "", copy.st_mtim.tv_sec, 0})});
     }
     std::stable_sort(orphans.begin(), orphans.end(),
                      [](const Orphan& a, const Orphan& b) { return a.note.time < b.note.time; });

@@ -60,6 +60,13 @@ public:
         (void)original;
         return OnOpenDocument(copy);
     }
+    // Recover into this open document: takes the contents of `copy`, a document of the same type
+    // read from a recovery copy, in place of its own as one step of its history, and `copy` with
+    // them. False, leaving `copy` as it is, when the type cannot.
+    virtual bool TakeRecoveredContents(std::unique_ptr<CDocument>& copy) {
+        (void)copy;
+        return false;
+    }
     virtual bool OnSaveDocument(const std::string& path) = 0;
     // Save: to the document's own file, or under a name asked for. False when cancelled or failed
     // (a failure has been reported).

@@ -40,4 +40,7 @@ public:
     virtual const CDocEdit* NextRedo() const = 0;
     // The document now matches its file: the modified flag is clear exactly at this step.
     virtual void MarkClean() = 0;
+    // No step matches the file (the document holds a recovery copy): the modified flag stays
+    // set whatever is undone or redone, until MarkClean.
+    virtual void ForgetClean() = 0;
 };

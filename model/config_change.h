@@ -43,6 +43,7 @@ struct CConfigChange : CDocChange {
         ButtonRenamed,   // button: its name (the LCD text of the button)
         ZoneRenamed,     // zone: 0-based
         MaxZonesChanged,
+        ContentsReplaced, // everything: the whole configuration was exchanged for another
     };
 
     explicit CConfigChange(Kind k) : kind(k) {}

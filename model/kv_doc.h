@@ -58,6 +58,8 @@ public:
     // Reads the copy; a later Save compares the original file with what it holds now, so only
     // changes made to it from here on by another program are asked about.
     bool OnOpenRecoveryCopy(const std::string& copy, const std::string& original) override;
+    // The configuration of `copy` in place of this one as the step "Recover".
+    bool TakeRecoveredContents(std::unique_ptr<CDocument>& copy) override;
     // Writes the file through a temporary file renamed over it; the previous file stays intact
     // on failure. When the document's own file changed on disk since the document read or last
     // wrote it, asks first; No keeps both as they are. False after No or a reported failure.

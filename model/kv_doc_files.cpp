@@ -1,13 +1,14 @@
 // CKVDoc's file commands: open, save, the save driver and its dialog.
 
 // own
-#include "model/formats/archive.h"
 #include "files/disk_stamp.h"
 #include "files/file_layer.h"
 #include "files/file_reading.h"
-#include "model/kv_doc.h"
 #include "files/safe_save.h"
 #include "files/save_error.h"
+#include "model/contents_edit.h"
+#include "model/formats/archive.h"
+#include "model/kv_doc.h"
 
 // std
 #include <cerrno>
@@ -49,6 +50,14 @@ bool CKVDoc::OnOpenDocument(const std::string& path) {
 bool CKVDoc::OnOpenRecoveryCopy(const std::string& copy, const std::string& original) {
     if (!OnOpenDocument(copy)) return false;
     m_diskStamp = original.empty() ? std::nullopt : StampOfFile(m_files, original);
+    return true;
+}
+
+bool CKVDoc::TakeRecoveredContents(std::unique_ptr<CDocument>& copy) {
+    auto* recovered = dynamic_cast<CKVDoc*>(copy.get());
+    if (recovered == nullptr) return false;
+    copy.release();
+    Perform(std::make_unique<CContentsEdit>(*this, std::unique_ptr<CKVDoc>(recovered), "Recover"));
     return true;
 }
 

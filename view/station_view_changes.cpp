@@ -53,6 +53,11 @@ void CStationView::OnDocumentChanged(const CDocChange& change) {
     case Kind::MaxZonesChanged:
         ShowStation(m_nShownStation);
         break;
+    case Kind::ContentsReplaced:
+        m_nShownStation = std::min(m_nShownStation, static_cast<int>(doc->m_pStations.size()) - 1);
+        FillStationList();
+        ShowStation(std::max(m_nShownStation, 0));
+        break;
     }
     m_pHover->Refresh();
 }

@@ -73,12 +73,23 @@ CDocument* CMultiDocTemplate::OpenDocumentFile(const std::string& path) {
 CDocument* CMultiDocTemplate::OpenDocumentCopy(const std::string& copy, const std::string& path) {
     auto document = m_type.createDocument();
     if (!document->OnOpenRecoveryCopy(copy, path)) return nullptr;
-    if (path.empty())
+    // Two documents bound to one file would overwrite each other's saves. The open document
+    // takes the copy as one step when it has no changes of its own; otherwise the copy is
+    // untitled, so that its Save asks for a name.
+    CDocument* open = path.empty() ? nullptr : FindOpen(path);
+    if (open && !open->IsModified() && open->TakeRecoveredContents(document)) {
+        m_area.setActiveSubWindow(WindowsOf(*open).front());
+        return open;
+    }
+    if (open || path.empty())
         document->SetTitle(m_type.titleStem + std::to_string(++m_nUntitledCount));
     else
         document->SetPathName(path);
     document->SetModifiedFlag(true);
-    return Adopt(std::move(document));
+    CDocument* adopted = Adopt(std::move(document));
+    // Undo cannot bring it back to its file: no step of its history matches the file.
+    adopted->History()->ForgetClean();
+    return adopted;
 }
 
 CDocument* CMultiDocTemplate::Adopt(std::unique_ptr<CDocument> document) {

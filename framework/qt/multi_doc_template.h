@@ -54,8 +54,10 @@ public:
     // file by its canonical path), otherwise read into a new document in a new, active window.
     // Null when the document refuses the file; nothing of it remains.
     CDocument* OpenDocumentFile(const std::string& path);
-    // A document read from `copy` that belongs to `path` (untitled when empty): modified, and
-    // saved to `path`, in a new, active window. Null when the document refuses the copy.
+    // A document read from `copy` that belongs to `path` (untitled when empty): modified until
+    // saved whatever is undone, and saved to `path`, in a new, active window. When `path` is
+    // open already, that document takes the copy as one undoable step if it has no changes,
+    // else the copy opens untitled. Null when the document refuses the copy.
     CDocument* OpenDocumentCopy(const std::string& copy, const std::string& path);
     // Window New Window: another view of `document` in a new, active window.
     CQtView& CreateNewWindow(CDocument& document);

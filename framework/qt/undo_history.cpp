@@ -68,6 +68,10 @@ void CUndoHistory::MarkClean() {
     m_stack.setClean();
 }
 
+void CUndoHistory::ForgetClean() {
+    m_stack.resetClean();
+}
+
 const CDocEdit* CUndoHistory::EditAt(int index) const {
     const auto* command = static_cast<const CEditCommand*>(m_stack.command(index));
     return command != nullptr ? &command->Edit() : nullptr;

@@ -24,6 +24,7 @@ public:
     const CDocEdit* NextUndo() const override;
     const CDocEdit* NextRedo() const override;
     void MarkClean() override;
+    void ForgetClean() override;
 
     QUndoStack& Stack() { return m_stack; }
 

@@ -1,4 +1,4 @@
-// Recovery copies across real processes: a change is copied, the editor is killed with SIGKILL,
+// Recovery copies across real processes: changes are copied, the editor is killed with SIGKILL,
 // and the next editor offers the copy; Recover, Discard and Later; and two editors running at
 // once never take each other's copies.
 
@@ -8,6 +8,7 @@
 #include "tests/app/editor_child.h"
 #include "tests/support/program_run.h"
 #include "tests/support/temp_dir.h"
+#include "view/station_view.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -27,16 +28,38 @@ using namespace std::chrono_literals;
 
 // --- In the editor ----------------------------------------------------------------------------
 
-// Changes the active document and tells "copied" once its recovery copy is on disk.
-void ChangeAndTellWhenCopied(CKVApp& app) {
-    auto& doc = *dynamic_cast<CConfigDocument*>(app.m_pMainWnd->Documents().ActiveDocument());
-    doc.m_strZoneNames[0] = "Changed";
-    doc.SetModifiedFlag();
-    CEditorChild::Watch([&doc] {
+// Switches zones as a click on each cell (row, zone column) of the active window does.
+void SwitchCells(CKVApp& app, const std::vector<std::pair<int, int>>& cells) {
+    auto& view = *dynamic_cast<CStationView*>(app.m_pMainWnd->Documents().ActiveView());
+    for (const auto& [row, col] : cells)
+        view.m_Grid.ToggleZone(row, col);
+}
+
+// The zones switched on for each hard button of the first station, "3:5 7:1 ...".
+std::string SwitchedZones(const CKVDoc& doc) {
+    std::string zones;
+    const CStation& station = *doc.m_pStations.front();
+    for (int button = 0; button < station.m_nType; ++button)
+        for (const CZone& zone : station.m_Buttons[button].m_pZones)
+            zones += std::to_string(button + 1) + ":" + std::to_string(zone.m_nZone + 1) + " ";
+    return zones;
+}
+
+// Once the active document's recovery copy has caught up, tells "copied" and the zones it holds.
+void TellWhenCopied(CKVApp& app, std::function<void()> then = {}) {
+    CEditorChild::Watch([&app, then] {
+        auto& doc = *dynamic_cast<CConfigDocument*>(app.m_pMainWnd->Documents().ActiveDocument());
         if (doc.Recovery().CopyPending()) return false;
-        CEditorChild::Tell("copied");
+        CEditorChild::Tell("copied " + SwitchedZones(doc));
+        if (then) then();
         return true;
     });
+}
+
+// Changes the active document and tells "copied" once its recovery copy is on disk.
+void ChangeAndTellWhenCopied(CKVApp& app) {
+    SwitchCells(app, {{3, 5}});
+    TellWhenCopied(app);
 }
 
 // Tells the text of the recovery question, or "none" when there is none, and answers it with
@@ -53,7 +76,8 @@ void AnswerOffer(CKVApp& app, const std::string& answer) {
         CEditorChild::Watch([&app, answer] {
             const CDocument* doc = app.m_pMainWnd->Documents().ActiveDocument();
             if (QApplication::activeModalWidget() || (answer == "Recover" && !doc)) return false;
-            CEditorChild::Tell(doc ? doc->GetPathName() + (doc->IsModified() ? " modified" : "")
+            CEditorChild::Tell(doc ? doc->GetPathName() + (doc->IsModified() ? " modified " : " ") +
+                                         SwitchedZones(*dynamic_cast<const CKVDoc*>(doc))
                                    : "no document");
             return true;
         });
@@ -72,7 +96,7 @@ protected:
     // Starts an editor on the site, changes it and waits for the copy, then kills it.
     void ChangeAndKill() {
         CEditorChild editor(dir.Path(), {site.string()}, ChangeAndTellWhenCopied);
-        ASSERT_EQ(editor.Heard(), "copied");
+        ASSERT_EQ(editor.Heard(), "copied 3:5 ");
         kill(editor.Pid(), SIGKILL);
         EXPECT_EQ(editor.WaitForExit(5s), 128 + SIGKILL);
         EXPECT_EQ(ReadWholeFile(site), original);
@@ -112,14 +136,39 @@ TEST_F(RecoveryCycleTest, KilledEditorsChangeIsOfferedRecoveredAndSavedOverTheOr
     EXPECT_TRUE(std::regex_match(question, std::regex("Recover unsaved changes to site\\.kvx from "
                                                       "[0-2][0-9]:[0-5][0-9]\\?")))
         << question;
-    EXPECT_EQ(editor.Heard(), site.string() + " modified");
+    EXPECT_EQ(editor.Heard(), site.string() + " modified 3:5 ");
     EXPECT_EQ(editor.Heard(), "untouched");
     EXPECT_EQ(editor.Heard(), "saved");
     EXPECT_EQ(editor.WaitForExit(20s), 0);
     const std::string saved = ReadWholeFile(site);
     EXPECT_NE(saved, original);
-    EXPECT_NE(saved.find("Changed"), std::string::npos);
     EXPECT_EQ(CopiesLeft(), 0u);
+}
+
+TEST_F(RecoveryCycleTest, EditsAfterTheFirstCopyReachTheCopyAndComeBackAfterAKill) {
+    {
+        CEditorChild editor(dir.Path(), {site.string()}, [](CKVApp& app) {
+            SwitchCells(app, {{3, 5}});
+            TellWhenCopied(app, [&app] {
+                // Two more switches, then one undone and another: the copy follows each.
+                SwitchCells(app, {{1, 2}, {2, 7}});
+                TellWhenCopied(app, [&app] {
+                    app.m_pMainWnd->Commands().Execute(ID_EDIT_UNDO);
+                    SwitchCells(app, {{4, 9}});
+                    TellWhenCopied(app);
+                });
+            });
+        });
+        ASSERT_EQ(editor.Heard(), "copied 3:5 ");
+        ASSERT_EQ(editor.Heard(), "copied 1:2 2:7 3:5 ");
+        ASSERT_EQ(editor.Heard(), "copied 1:2 3:5 4:9 ");
+        kill(editor.Pid(), SIGKILL);
+        EXPECT_EQ(editor.WaitForExit(5s), 128 + SIGKILL);
+    }
+    CEditorChild editor(dir.Path(), {}, [](CKVApp& app) { AnswerOffer(app, "Recover"); });
+    EXPECT_NE(editor.Heard().find("site.kvx"), std::string::npos);
+    EXPECT_EQ(editor.Heard(), site.string() + " modified 1:2 3:5 4:9 ");
+    EXPECT_EQ(ReadWholeFile(site), original);
 }
 
 TEST_F(RecoveryCycleTest, DiscardRemovesTheCopyAndLaterKeepsItForTheNextStart) {
@@ -144,8 +193,8 @@ TEST_F(RecoveryCycleTest, TwoEditorsAtOnceNeverTakeEachOthersCopies) {
     fs::copy_file(site, other);
     CEditorChild first(dir.Path(), {site.string()}, ChangeAndTellWhenCopied);
     CEditorChild second(dir.Path(), {other.string()}, ChangeAndTellWhenCopied);
-    ASSERT_EQ(first.Heard(), "copied");
-    ASSERT_EQ(second.Heard(), "copied");
+    ASSERT_EQ(first.Heard(), "copied 3:5 ");
+    ASSERT_EQ(second.Heard(), "copied 3:5 ");
     {
         CEditorChild third(dir.Path(), {}, [](CKVApp& app) { AnswerOffer(app, "Later"); });
         EXPECT_EQ(third.Heard(), "none") << "copies of running editors offered";

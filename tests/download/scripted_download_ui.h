@@ -14,7 +14,7 @@ class CScriptedDownloadUi final : public CDownloadUi {
 public:
     void ShowProgress() override {
         ++nShown;
-        statuses.push_back(kInitialStatus);
+        statuses.emplace_back(kInitialStatus);
     }
     void SetStatus(const std::string& text) override { statuses.push_back(text); }
     void SetProgress(const DownloadProgress& shown) override { progress.push_back(shown); }

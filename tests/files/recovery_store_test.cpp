@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <optional>
@@ -52,6 +53,8 @@ TEST(RecoveryNoteTest, RoundTripsAnyPathAndRefusesWhatItDidNotWrite) {
              "Corvantine recovery copy\npath=\\\ntitle=t\ntime=1\npid=2\n",  // escape at the end
              "Corvantine recovery copy\npath=\ntitle=t\ntime=1x\npid=2\n",
              "Corvantine recovery copy\npath=\ntitle=t\ntime=1\npid=0\n",
+             "Corvantine recovery copy\npath=a.kvx\ntitle=t\ntime=1\npid=2\n", // relative
+             "Corvantine recovery copy\npath=\ntitle=t\ntime=-1\npid=2\n",
              "Corvantine recovery copy\npath=\ntitle=t\ntime=1\npid=99999999999999999999\n",
              "Something else\npath=\ntitle=t\ntime=1\npid=2\n",
              std::string("Corvantine recovery copy\0", 25),
@@ -69,6 +72,9 @@ TEST(RecoveryNoteTest, QuestionNamesTheFileOrTheUntitledTitleAndTheTimeOfDay) {
     local.tm_min = 5;
     EXPECT_EQ(RecoveryQuestion({"", "Config3", 0, 1}, local),
               "Recover unsaved changes to Config3 from 07:05?");
+    EXPECT_EQ(RecoveryQuestion({}, local), "Recover an unsaved configuration from 07:05?");
+    EXPECT_EQ(RecoveryUnreadable(Note("/home/ann/site.kvx", 0), local),
+              "The copy of unsaved changes to site.kvx from 07:05 cannot be read.");
 }
 
 class RecoveryStoreTest : public ::testing::Test {
@@ -142,7 +148,7 @@ TEST_F(RecoveryStoreTest, AnEditorEndingWithoutCopiesLeavesNothing) {
     EXPECT_TRUE(Names(Folder()).empty());
 }
 
-TEST_F(RecoveryStoreTest, LeftoversThatCannotBeOfferedAreRemovedAndOthersFilesAreIgnored) {
+TEST_F(RecoveryStoreTest, CopiesWithoutAReadableNoteAreOfferedUntitledNotesWithoutCopiesGo) {
     fs::create_directories(Folder());
     const auto write = [&](const std::string& name, const std::string& text) {
         std::ofstream(Folder() / name, std::ios::binary) << text;
@@ -156,14 +162,22 @@ TEST_F(RecoveryStoreTest, LeftoversThatCannotBeOfferedAreRemovedAndOthersFilesAr
     write("7-1-4.kvx", "copy");
     write("7-1-5.note", std::string(70000, 'x'));
     write("7-1-5.kvx", "copy");
+    write("7-1-6.note", FormatRecoveryNote(Note("relative.kvx", 3)));
+    write("7-1-6.kvx", "copy");
     write(".7-1-1.kvx.123.tmp", "a save cut short");
     write("readme.txt", "not ours");
+    const std::time_t copied = std::time(nullptr);
     CRecoveryStore store(Folder().string());
     const auto orphans = store.ClaimOrphans();
-    ASSERT_EQ(orphans.size(), 1u);
+    ASSERT_EQ(orphans.size(), 5u);
     EXPECT_EQ(orphans[0].note.path, "/kept.kvx");
-    for (const char* gone : {"7-1-2.note", "7-1-3.kvx", "7-1-4.note", "7-1-4.kvx", "7-1-5.kvx"})
-        EXPECT_FALSE(fs::exists(Folder() / gone)) << gone;
+    for (std::size_t i = 1; i < orphans.size(); ++i) {
+        EXPECT_EQ(orphans[i].note.path, "") << orphans[i].slot;
+        EXPECT_EQ(orphans[i].note.title, "") << orphans[i].slot;
+        EXPECT_NEAR(static_cast<double>(orphans[i].note.time), static_cast<double>(copied), 60.0)
+            << "the copy's own time";
+    }
+    EXPECT_FALSE(fs::exists(Folder() / "7-1-2.note"));
     EXPECT_TRUE(fs::exists(Folder() / "readme.txt"));
     EXPECT_TRUE(fs::exists(Folder() / ".7-1-1.kvx.123.tmp"));
 }
@@ -173,6 +187,7 @@ TEST_F(RecoveryStoreTest, AFolderThatCannotBeMadeLeavesTheStoreUnusableAndQuiet)
     CRecoveryStore store((dir / "file/recovery").string());
     EXPECT_FALSE(store.Usable());
     EXPECT_FALSE(store.Write(store.NewSlot(), kBytes, Note("/a.kvx", 1)));
+    EXPECT_NE(store.LastError(), 0);
     EXPECT_TRUE(store.ClaimOrphans().empty());
     CRecoveryStore none("");
     EXPECT_FALSE(none.Usable());
