@@ -9,7 +9,7 @@ export CCACHE_SLOPPINESS ?= pch_defines,time_macros,include_file_mtime,include_f
 # Developers build with warnings as errors; a plain cmake build (packagers) does not.
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCORV_WERROR=ON
 
-.PHONY: run test test-asan build deps bench fuzz deb clean
+.PHONY: run test test-asan build deps bench fuzz mutate deb clean
 
 run: build
 	$(BUILD)/bin/corvantine $(if $(FILE),"$(FILE)")
@@ -44,9 +44,14 @@ fuzz: deps
 	CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCORV_FUZZ=ON -DCORV_WERROR=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build build-fuzz -j $(JOBS)
 
+# Faults planted one at a time (tests/mutants.txt) in a scratch copy with a build of its own, to see
+# that the tests catch them. Not part of CI.
+mutate: deps
+	scripts/mutate
+
 # The Debian package with Debian's own flags, checked by lintian, in a tree of its own.
 deb: deps
 	JOBS=$(JOBS) packaging/build-deb build-deb -DCORV_WERROR=ON
 
 clean:
-	rm -rf $(BUILD) build-fuzz build-asan build-deb build-clang
+	rm -rf $(BUILD) build-fuzz build-asan build-deb build-clang build-mutate

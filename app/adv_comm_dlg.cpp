@@ -10,6 +10,8 @@
 CAdvCommDlg::CAdvCommDlg(CProgramSettings& settings, QWidget* parent)
     : QDialog(parent), m_ui(std::make_unique<Ui::AdvCommDlg>()), m_choice(settings) {
     m_ui->setupUi(this);
+    // Opens on its first field, not on OK, the default button.
+    m_ui->combo261->setFocus();
     m_ui->combo261->setCurrentIndex(m_choice.InitialSel());
     ApplyDialogColours(*this);
     connect(m_ui->button1, &QPushButton::clicked, this, [this] { OnOK(); });

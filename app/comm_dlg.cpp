@@ -26,6 +26,8 @@ CCommDlg::CCommDlg(CProgramSettings& settings, QWidget* parent, const SerialPlat
     for (const std::string& entry : m_choice.Entries())
         m_ui->list1016->addItem(FromCp1252(entry));
     ShowSelection();
+    // Opens on its first field, not on OK, the default button.
+    m_ui->list1016->setFocus();
     m_ui->button1017->setVisible(m_settings.m_bTestEnabled);
     ApplyDialogColours(*this);
 

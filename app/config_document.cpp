@@ -4,6 +4,9 @@
 #include "download/download_config.h"
 #include "download/ui/check_config_dlg.h"
 #include "download/ui/download_progress.h"
+#include "framework/command_ids.h"
+#include "model/ui/stations_dlg.h"
+#include "model/ui/zone_names_dlg.h"
 #include "platform/settings_key.h"
 #include "view/station_commands.h"
 #include "view/station_view.h"
@@ -69,6 +72,8 @@ const CommandEntry<CConfigDocument> CConfigDocument::kCommands[] = {
     {ID_FILE_SAVE_AS, &CConfigDocument::OnFileSaveAs},
     {ID_DOWNLOAD_CONFIG, &CConfigDocument::OnDownloadConfig},
     {ID_MAX_ZONES, &CConfigDocument::OnMaxZones},
+    {ID_EDIT_ZONE_NAMES, &CConfigDocument::OnZoneNames},
+    {ID_EDIT_STATIONS, &CConfigDocument::OnStations},
     {ID_TOOLS_CHECK_CONFIG, &CConfigDocument::OnCheckConfig},
 };
 
@@ -90,6 +95,14 @@ void CConfigDocument::OnDownloadConfig() {
 
 void CConfigDocument::OnMaxZones() {
     ::OnMaxZones(*this);
+}
+
+void CConfigDocument::OnZoneNames() {
+    RunZoneNamesDlg(*this);
+}
+
+void CConfigDocument::OnStations() {
+    RunStationsDlg(*this);
 }
 
 bool CConfigDocument::OnSaveDocument(const std::string& path) {

@@ -21,6 +21,29 @@ void AddHidden(QCommandLineParser& parser, const char* name, const QString& valu
     parser.addOption(option);
 }
 
+// The parser names an unknown option without the dashes it was typed with; the message names it
+// as typed, so that it can be found on the command line.
+QString ErrorText(const QCommandLineParser& parser, const QStringList& arguments) {
+    const QStringList names = parser.unknownOptionNames();
+    if (names.isEmpty()) return parser.errorText();
+    QStringList typed;
+    for (const QString& name : names) {
+        QString found = QStringLiteral("--") + name;
+        for (const QString& word : arguments.mid(1)) {
+            const QString option = word.section(QLatin1Char('='), 0, 0);
+            if (word.startsWith(QLatin1Char('-')) &&
+                option.mid(option.startsWith(u"--") ? 2 : 1) == name) {
+                found = option;
+                break;
+            }
+        }
+        typed << QLatin1Char('\'') + found + QLatin1Char('\'');
+    }
+    return (typed.size() == 1 ? QStringLiteral("Unknown option %1.")
+                              : QStringLiteral("Unknown options: %1."))
+        .arg(typed.join(QStringLiteral(", ")));
+}
+
 } // namespace
 
 CEditorCommandLine ReadEditorCommandLine(int argc, const char* const* argv) {
@@ -50,7 +73,7 @@ CEditorCommandLine ReadEditorCommandLine(int argc, const char* const* argv) {
     CEditorCommandLine result;
     if (!parser.parse(arguments)) {
         result.action = CEditorCommandLine::Action::UsageError;
-        result.text = std::string(kProgram) + ": " + parser.errorText().toStdString() +
+        result.text = std::string(kProgram) + ": " + ErrorText(parser, arguments).toStdString() +
                       "\nTry '" + kProgram + " --help' for more information.\n";
         return result;
     }

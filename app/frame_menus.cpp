@@ -1,9 +1,11 @@
 // own
 #include "app/frame_menus.h"
 #include "framework/qt/command_actions.h"
+#include "framework/command_ids.h"
 
 // Qt
 #include <QAction>
+#include <QKeySequence>
 #include <QMenu>
 #include <QVariant>
 
@@ -71,6 +73,10 @@ constexpr E kEdit[] = {
     {"&Insert Station...", ID_EDIT_INSERT_STATION, "INS"},
     {"&Add Station...", ID_EDIT_ADD_STATION},
     {"&Delete Station...", ID_EDIT_DELETE_STATION, "DEL"},
+    {"&Station Properties...", ID_EDIT_STATION_PROPERTIES},
+    kSeparator,
+    {"&Zone Names...", ID_EDIT_ZONE_NAMES},
+    {"&Stations...", ID_EDIT_STATIONS},
 };
 constexpr E kWindow[] = {
     {"&New Window", ID_WINDOW_NEW},
@@ -121,9 +127,13 @@ QMenu* CFrameMenus::Build(const MenuEntry& popup, CCommandActions& commands, QWi
         } else if (!entry.submenu.empty()) {
             menu->addMenu(Build(entry, commands, owner));
         } else {
-            QString text = QString::fromLatin1(entry.text);
-            if (entry.shortcut) text += QLatin1Char('\t') + QString::fromLatin1(entry.shortcut);
-            QAction* action = menu->addAction(text);
+            QAction* action = menu->addAction(QString::fromLatin1(entry.text));
+            if (entry.shortcut) {
+                // The key is the item's own binding, which the menu shows and screen readers
+                // announce; it acts while the menu is open, the accelerator table elsewhere.
+                action->setShortcut(QKeySequence(QString::fromLatin1(entry.shortcut)));
+                action->setShortcutContext(Qt::WidgetShortcut);
+            }
             action->setData(entry.id);
             commands.Bind(*action, entry.id);
         }

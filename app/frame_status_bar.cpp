@@ -14,6 +14,8 @@ constexpr const char* kIndicatorTexts[] = {"CAP", "NUM", "SCRL"};
 CFrameStatusBar::CFrameStatusBar(QWidget* parent, std::function<CLockKeyState()> readLockKeys)
     : QStatusBar(parent), m_pMessage(new QLabel(this)), m_pWarning(new QLabel(this)),
       m_readLockKeys(std::move(readLockKeys)) {
+    // Named as View Status Bar names it.
+    setAccessibleName(QStringLiteral("Status Bar"));
     m_pMessage->setTextFormat(Qt::PlainText);
     addWidget(m_pMessage, 1);
     m_pWarning->setTextFormat(Qt::PlainText);

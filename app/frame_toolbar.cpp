@@ -26,6 +26,8 @@ constexpr CButton kButtons[] = {
 
 CFrameToolBar::CFrameToolBar(CCommandActions& commands, QWidget* parent) : QToolBar(parent) {
     setObjectName(QStringLiteral("toolbar"));
+    // Named as View Toolbar names it.
+    setAccessibleName(QStringLiteral("Toolbar"));
     setMovable(false);
     setFloatable(false);
     // Nor can it be hidden from a context menu: View Toolbar does that.

@@ -1,7 +1,8 @@
 #pragma once
 // The zone report of the active document from the File menu: Print (through the printer of
 // Print Setup, with the print dialog), Print Preview, and Export Report to a PDF, HTML or CSV
-// file. Grey while no document is open. Part of the application object, which must outlive it.
+// file, which also offers the commissioning checklist in those forms. Grey while no document is
+// open. Part of the application object, which must outlive it.
 
 // own
 #include "framework/command_target.h"

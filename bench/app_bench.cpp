@@ -16,18 +16,7 @@
 
 namespace {
 
-QApplication& Application() {
-    static int argc = 1;
-    static char name[] = "bench_app";
-    static char* argv[] = {name, nullptr};
-    // Headless unless told otherwise, as in CI and over ssh.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication application(argc, argv);
-    return application;
-}
-
 void StartUp(benchmark::State& state, const std::vector<std::string>& args) {
-    Application();
     for (auto _ : state) {
         CKVApp app;
         if (!app.InitInstance(args) || !QTest::qWaitForWindowExposed(app.m_pMainWnd.get())) {
@@ -56,3 +45,16 @@ void BM_StartUpWithAFileToShownFrame(benchmark::State& state) {
 BENCHMARK(BM_StartUpWithAFileToShownFrame)->Unit(benchmark::kMillisecond);
 
 } // namespace
+
+int main(int argc, char** argv) {
+    // Headless unless told otherwise, as in CI and over ssh.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The application object ends with main, before the program's static objects (Qt's own
+    // among them) are destroyed; as a static itself it outlived them and crashed the exit.
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

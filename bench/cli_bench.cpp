@@ -1,11 +1,13 @@
 // corvantine-cli's JSON input: the largest configuration the editor can hold read and applied,
-// and the shapes the parse bounds refuse (one object of 200,000 keys, 2,100,000 values), each in
-// a file as import reads it.
+// the shapes the parse bounds refuse (one object of 200,000 keys, 2,100,000 values), and one
+// array of soft buttons as long as the 16 MB cap allows, which import refuses by its length; each
+// in a file as import reads it.
 
 // own
 #include "tests/support/scripted_ui.h"
 #include "tests/support/temp_dir.h"
 #include "tools/cli/config_json.h"
+#include "tools/cli/input_file.h"
 #include "tools/cli/json_input.h"
 
 // std
@@ -45,6 +47,15 @@ std::string ManyValues() {
     return values + "]";
 }
 
+// About 400,000 soft button objects, just under the 16 MB cap.
+std::string LongestArray() {
+    const std::string button = R"({"name":"Soft button","zones":[1,2,3]})";
+    std::string json = R"({"stations":[{}],"softButtons":[)" + button;
+    while (json.size() + button.size() + 3 < static_cast<std::size_t>(kMaxInputBytes))
+        json += "," + button;
+    return json + "]}";
+}
+
 void ReadFile(benchmark::State& state, const std::string& json, bool apply) {
     CTempDir dir;
     const std::string path = (dir / "in.json").string();
@@ -77,8 +88,12 @@ void RefuseManyKeys(benchmark::State& state) {
 void RefuseManyValues(benchmark::State& state) {
     ReadFile(state, ManyValues(), false);
 }
+void RefuseLongestArray(benchmark::State& state) {
+    ReadFile(state, LongestArray(), true);
+}
 } // namespace
 
 BENCHMARK(ImportLargestConfiguration)->Unit(benchmark::kMillisecond);
 BENCHMARK(RefuseManyKeys)->Unit(benchmark::kMillisecond);
 BENCHMARK(RefuseManyValues)->Unit(benchmark::kMillisecond);
+BENCHMARK(RefuseLongestArray)->Unit(benchmark::kMillisecond);

@@ -2,8 +2,8 @@
 // button and soft button, every text at its longest.
 
 // own
-#include "model/kv_doc.h"
 #include "files/recovery_store.h"
+#include "model/kv_doc.h"
 #include "tests/support/scripted_ui.h"
 #include "tests/support/temp_dir.h"
 
@@ -17,16 +17,16 @@ void FillLargest(CKVDoc& doc) {
     for (int i = 0; i < 47; ++i) {
         auto s = std::make_unique<CStation>();
         s->SetType(48);
-        s->SetName(std::string(CStation::kMaxName, 'S'));
+        s->SetName(std::string(kMaxStationName, 'S'));
         for (CBtn& b : s->m_Buttons) {
-            b.SetName(std::string(CBtn::kMaxName, 'B'));
+            b.SetName(std::string(kMaxButtonName, 'B'));
             for (int z = 0; z < kMaxZones; ++z)
                 b.ToggleZone(z);
         }
         doc.m_pStations.push_back(std::move(s));
     }
     for (CBtn& b : doc.m_SoftButtons) {
-        b.SetName(std::string(CBtn::kMaxName, 'b'));
+        b.SetName(std::string(kMaxButtonName, 'b'));
         for (int z = 0; z < kMaxZones; ++z)
             b.ToggleZone(z);
     }

@@ -26,7 +26,7 @@ struct CFullStation {
     }
     static void FillZones(CBtn& button) {
         button.m_pZones.clear();
-        for (int z = 0; z < CKVDoc::kZoneCount; ++z)
+        for (int z = 0; z < kMaxZones; ++z)
             button.m_pZones.emplace_back(z);
     }
 

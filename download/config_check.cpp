@@ -2,8 +2,8 @@
 #include "download/config_check.h"
 #include "download/controller_image.h"
 #include "download/image_layout.h"
-#include "platform/cp1252.h"
 #include "framework/format_text.h"
+#include "platform/cp1252.h"
 
 // std
 #include <cctype>
@@ -13,8 +13,6 @@ namespace {
 using Severity = CheckFinding::Severity;
 
 // What the controller accepts.
-constexpr std::size_t kControllerMemory = 32767;
-constexpr std::size_t kMaxStations = CStation::kMaxPort * CStation::kMaxAddress;
 constexpr std::size_t kLcdSlot = image_layout::kTextSlotSize;
 // The firmware that has no 4 and 10 button break-out panels, and the newest one we know.
 constexpr ControllerVersion kNoBreakOutVersion{1, 0};
@@ -39,7 +37,7 @@ public:
         CheckWhole();
         for (std::size_t i = 0; i < m_doc.m_pStations.size(); ++i)
             CheckStation(static_cast<int>(i));
-        for (int k = 0; k < CKVDoc::kSoftButtonCount; ++k)
+        for (int k = 0; k < kSoftButtonCount; ++k)
             CheckButton(m_doc.m_SoftButtons[k], -1, k, true);
         return std::move(m_findings);
     }
@@ -60,11 +58,11 @@ private:
             Add(Severity::Error,
                 FormatText("%zu stations, more than the controller's %zu", stations, kMaxStations));
         const std::size_t size = ControllerImage::SizeOf(m_doc);
-        if (size > kControllerMemory)
+        if (size > kMaxImageBytes)
             Add(Severity::Error,
-                FormatText("the controller image is %zu bytes, %zu more than the controller's "
-                           "32,767",
-                           size, size - kControllerMemory));
+                FormatText("the controller image is %zu bytes, %zu more than the controller's ",
+                           size, size - kMaxImageBytes) +
+                    GroupedNumber(kMaxImageBytes));
     }
 
     void CheckStation(int index) {

@@ -6,7 +6,7 @@
 #include <algorithm>
 
 std::span<uint8_t> ControllerImage::Reset(std::size_t size) {
-    if (size > kCapacity) {
+    if (size > kImageBufferBytes) {
         m_size = 0;
         return {};
     }
@@ -17,7 +17,7 @@ std::span<uint8_t> ControllerImage::Reset(std::size_t size) {
 
 std::size_t ControllerImage::SizeOf(const CKVDoc& doc) {
     using namespace image_layout;
-    std::size_t buttons = CKVDoc::kSoftButtonCount;
+    std::size_t buttons = kSoftButtonCount;
     std::size_t stationTexts = 0;
     for (const auto& station : doc.m_pStations) {
         buttons += static_cast<std::size_t>(ButtonsInUse(*station));

@@ -1,9 +1,10 @@
 #pragma once
-// ControllerImage: the one buffer of 32,768 bytes that holds the controller image between
+// ControllerImage: the one buffer of kImageBufferBytes that holds the controller image between
 // building and sending. The owner of a download owns it.
 
 // own
 #include "model/kv_doc.h"
+#include "model/limits.h"
 
 // std
 #include <array>
@@ -13,15 +14,13 @@
 
 class ControllerImage {
 public:
-    static constexpr std::size_t kCapacity = 32768;
-
     // The image as the download sends it, from the length field to its last byte; empty before
     // the first build and after a refused one.
     std::span<const uint8_t> Bytes() const { return {m_bytes.data(), m_size}; }
     bool IsEmpty() const { return m_size == 0; }
 
     // Makes the image `size` bytes long, all zero, and returns them for writing; a size above
-    // kCapacity empties the image and returns an empty span.
+    // kImageBufferBytes empties the image and returns an empty span.
     std::span<uint8_t> Reset(std::size_t size);
     void Clear() { m_size = 0; }
 
@@ -30,6 +29,6 @@ public:
     static std::size_t SizeOf(const CKVDoc& doc);
 
 private:
-    std::array<uint8_t, kCapacity> m_bytes{};
+    std::array<uint8_t, kImageBufferBytes> m_bytes{};
     std::size_t m_size = 0;
 };

@@ -67,7 +67,7 @@ public:
         m_transport = std::make_unique<CSerialTransport>(m_platform);
         const std::string error = m_transport->Open(m_settings.m_szPort, m_settings.m_nBaud);
         if (!error.empty()) {
-            m_ui.MessageBox("Error: " + error);
+            m_ui.MessageBoxWithFacts("Error: " + error, m_transport->OpenFailureFacts());
             CleanUp();
             return DownloadOutcome::PortNotOpened;
         }

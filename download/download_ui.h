@@ -19,7 +19,7 @@ struct DownloadProgress {
     bool operator==(const DownloadProgress&) const = default;
 };
 
-// "12.3 of 32.3 KB, 11 s left" (a KB of 1,000 bytes).
+// "12.3 of 32.3 KB, 11 s left" (a KB of 1,000 bytes); "32.3 of 32.3 KB" once all has gone.
 std::string ProgressText(const DownloadProgress& progress);
 
 class CDownloadUi {

@@ -76,7 +76,7 @@ public:
         for (std::size_t i = 0; i < stations.size(); ++i)
             WriteStationTexts(*stations[i], i);
         m_out.PutWord(10, m_out.Position());
-        for (int k = 0; k < CKVDoc::kSoftButtonCount; ++k)
+        for (int k = 0; k < kSoftButtonCount; ++k)
             if (!WriteText(m_doc.m_SoftButtons[k].m_strName))
                 Report("The length of the LCD message for Global Button %d is too long", k + 1);
     }
@@ -139,20 +139,17 @@ void FinishHeader(std::span<uint8_t> bytes) {
     bytes[3] = static_cast<uint8_t>(sum >> 8);
 }
 
-// The station count is one byte of the header.
-constexpr std::size_t kMaxStations = 255;
-
 // A message for a configuration the image cannot hold, or an empty text.
 std::string RefusalText(const CKVDoc& doc, std::size_t size) {
-    if (doc.m_pStations.size() > kMaxStations)
+    if (doc.m_pStations.size() > kMaxImageStations)
         return FormatText("The PA Controller takes at most %zu stations, and this configuration "
                           "has %zu.  The controller image was not built.",
-                          kMaxStations, doc.m_pStations.size());
-    if (size > ControllerImage::kCapacity)
+                          kMaxImageStations, doc.m_pStations.size());
+    if (size > kImageBufferBytes)
         return FormatText("The controller image of this configuration would take %zu bytes, "
                           "more than the %zu bytes it may have.  The controller image was not "
                           "built.",
-                          size, ControllerImage::kCapacity);
+                          size, kImageBufferBytes);
     return {};
 }
 

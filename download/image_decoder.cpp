@@ -23,8 +23,8 @@ public:
         CheckFrame();
         ConfigContents contents;
         contents.maxZones = Byte(7);
-        if (contents.maxZones < 1 || contents.maxZones > CKVDoc::kZoneCount)
-            Break(7, FormatText("zone count %d (1 to 99)", contents.maxZones));
+        if (contents.maxZones < 1 || contents.maxZones > kMaxZones)
+            Break(7, FormatText("zone count %d (1 to %d)", contents.maxZones, kMaxZones));
         m_nZoneMapSize = ZoneMapSize(contents.maxZones);
         m_nMaxZones = contents.maxZones;
         const std::size_t stations = Byte(6);
@@ -41,7 +41,7 @@ public:
                 button.zones = ReadZoneMap(pos);
         }
         ExpectOffset(8, pos, "global zone map offset");
-        contents.softButtons.resize(CKVDoc::kSoftButtonCount);
+        contents.softButtons.resize(kSoftButtonCount);
         for (auto& button : contents.softButtons)
             button.zones = ReadZoneMap(pos);
 
@@ -66,10 +66,11 @@ private:
 
     void CheckFrame() const {
         if (m_bytes.size() < kHeaderSize)
-            throw CBroken{FormatText("%zu bytes, shorter than the 16-byte header", m_bytes.size())};
-        if (m_bytes.size() > ControllerImage::kCapacity)
-            throw CBroken{FormatText("%zu bytes, more than an image may have (%zu)",
-                                     m_bytes.size(), ControllerImage::kCapacity)};
+            throw CBroken{FormatText("%zu bytes, shorter than the %zu-byte header", m_bytes.size(),
+                                     kHeaderSize)};
+        if (m_bytes.size() > kImageBufferBytes)
+            throw CBroken{FormatText("%zu bytes, more than an image may have (%zu)", m_bytes.size(),
+                                     kImageBufferBytes)};
         if (Word(0) + 4 != m_bytes.size())
             Break(0, FormatText("length %zu, but %zu bytes follow the first four", Word(0),
                                 m_bytes.size() - 4));
@@ -89,14 +90,15 @@ private:
         station.port = (Byte(at) >> 4) + 1;
         station.address = Byte(at) & 0x0F;
         if (station.address < 1)
-            Break(at, FormatText("station %d: address 0 (1 to 15)", number));
+            Break(at, FormatText("station %d: address 0 (1 to %d)", number, kMaxAddress));
         const int code = Byte(at + 1);
         station.type = CStation::TypeOfCode(code);
         if (station.type == 0)
             Break(at + 1, FormatText("station %d: type code %d (0 to 5)", number, code));
         station.group = Byte(at + 6);
-        if (station.group > CStation::kMaxGroup)
-            Break(at + 6, FormatText("station %d: group %d (0 to 16)", number, station.group));
+        if (station.group > kMaxGroup)
+            Break(at + 6,
+                  FormatText("station %d: group %d (0 to %d)", number, station.group, kMaxGroup));
         if (Byte(at + 7) != 0)
             Break(at + 7, FormatText("station %d: reserved byte 0x%02X (0)", number, Byte(at + 7)));
         station.buttons.resize(static_cast<std::size_t>(station.type));
@@ -105,7 +107,7 @@ private:
 
     // The counts decide the size; checking it first keeps every later read inside the bytes.
     void CheckSize(const ConfigContents& contents) const {
-        std::size_t buttons = CKVDoc::kSoftButtonCount;
+        std::size_t buttons = kSoftButtonCount;
         std::size_t texts = 0;
         for (const ContentsStation& station : contents.stations) {
             buttons += station.buttons.size();
@@ -116,8 +118,7 @@ private:
         if (size != m_bytes.size())
             Break(0, FormatText("an image of these %zu stations and %d zones has %zu bytes, not "
                                 "%zu",
-                                contents.stations.size(), contents.maxZones, size,
-                                m_bytes.size()));
+                                contents.stations.size(), contents.maxZones, size, m_bytes.size()));
     }
 
     static bool HasTexts(const ContentsStation& station) {
@@ -127,8 +128,8 @@ private:
 
     void ExpectOffset(std::size_t at, std::size_t expected, const char* field) const {
         if (Word(at) != expected)
-            Break(at, FormatText("%s %zu, where the image has it at %zu", field, Word(at),
-                                 expected));
+            Break(at,
+                  FormatText("%s %zu, where the image has it at %zu", field, Word(at), expected));
     }
 
     std::vector<int> ReadZoneMap(std::size_t& pos) const {
@@ -138,8 +139,8 @@ private:
                 if ((m_bytes[pos + b] & (0x80 >> bit)) == 0) continue;
                 const int zone = static_cast<int>(b) * 8 + bit;
                 if (zone >= m_nMaxZones)
-                    Break(pos + b, FormatText("zone %d set, beyond the %d zones", zone + 1,
-                                              m_nMaxZones));
+                    Break(pos + b,
+                          FormatText("zone %d set, beyond the %d zones", zone + 1, m_nMaxZones));
                 zones.push_back(zone);
             }
         pos += m_nZoneMapSize;

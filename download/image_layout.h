@@ -3,6 +3,7 @@
 
 // own
 #include "model/kv_doc.h"
+#include "model/limits.h"
 #include "model/station.h"
 
 // std
@@ -11,12 +12,12 @@
 
 namespace image_layout {
 
-inline constexpr std::size_t kHeaderSize = 16;
+inline constexpr std::size_t kHeaderSize = kImageHeaderBytes;
 inline constexpr std::size_t kStationRecordSize = 8;
-inline constexpr std::size_t kTextSlotSize = 16;
+inline constexpr std::size_t kTextSlotSize = kMaxLcdText;
 // Ten texts: the buttons' texts, and for a break-out panel nine of them and its own text.
 inline constexpr std::size_t kStationTextsSize = 10 * kTextSlotSize;
-inline constexpr std::size_t kGlobalTextsSize = CKVDoc::kSoftButtonCount * kTextSlotSize;
+inline constexpr std::size_t kGlobalTextsSize = kSoftButtonCount * kTextSlotSize;
 
 // Type codes of the stations whose buttons have LCD texts.
 inline constexpr int kTenButtonCode = 1;

@@ -9,6 +9,8 @@
 #include <unistd.h>
 
 namespace {
+// Before the number, so that a name of ours never has the form other programs use.
+constexpr std::string_view kMark = ".corvantine-";
 constexpr std::string_view kSuffix = ".tmp";
 constexpr std::size_t kMaxNumberDigits = 6;
 constexpr unsigned kNumberLimit = 1000000;
@@ -21,24 +23,21 @@ bool AllDigits(std::string_view text) {
 } // namespace
 
 std::string TempFileName(const std::string& folder, const std::string& name, unsigned number) {
-    return folder + "/." + name + "." + std::to_string(number % kNumberLimit) +
+    return folder + "/." + name + std::string(kMark) + std::to_string(number % kNumberLimit) +
            std::string(kSuffix);
 }
 
 bool IsTempFileName(std::string_view name) {
     if (!name.starts_with('.') || !name.ends_with(kSuffix)) return false;
     name = name.substr(1, name.size() - 1 - kSuffix.size());
-    const auto dot = name.find_last_of('.');
-    if (dot == std::string_view::npos || dot == 0) return false;
-    const std::string_view number = name.substr(dot + 1);
+    const auto mark = name.rfind(kMark);
+    if (mark == std::string_view::npos || mark == 0) return false;
+    const std::string_view number = name.substr(mark + kMark.size());
     return !number.empty() && number.size() <= kMaxNumberDigits && AllDigits(number);
 }
 
 void RemoveStaleTempFiles(CFileLayer& files, const std::string& folder) {
-    struct stat where {};
-    if (files.Stat(folder.c_str(), &where) != 0) return;
     const uid_t user = geteuid();
-    const bool anyOwner = (where.st_mode & S_ISVTX) == 0 || where.st_uid == user;
     const time_t staleBefore = std::time(nullptr) - kStaleAfterSeconds;
 
     std::error_code error;
@@ -48,7 +47,6 @@ void RemoveStaleTempFiles(CFileLayer& files, const std::string& folder) {
         const std::string path = folder + "/" + name;
         struct stat info {};
         if (files.Lstat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) continue;
-        if (info.st_mtim.tv_sec < staleBefore && (anyOwner || info.st_uid == user))
-            files.Unlink(path.c_str());
+        if (info.st_mtim.tv_sec < staleBefore && info.st_uid == user) files.Unlink(path.c_str());
     }
 }

@@ -29,6 +29,12 @@ inline constexpr CommandId ID_EDIT_REDO = 57644;
 inline constexpr CommandId ID_EDIT_ADD_STATION = 32772;
 inline constexpr CommandId ID_EDIT_DELETE_STATION = 32773;
 inline constexpr CommandId ID_EDIT_INSERT_STATION = 32777;
+inline constexpr CommandId ID_EDIT_STATION_PROPERTIES = 32792;
+// The tables that fill a configuration from a spreadsheet
+inline constexpr CommandId ID_EDIT_ZONE_NAMES = 32793;
+inline constexpr CommandId ID_EDIT_STATIONS = 32794;
+// The zone column header's context menu
+inline constexpr CommandId ID_ZONE_STATIONS = 32795;
 
 // Window
 inline constexpr CommandId ID_WINDOW_NEW = 57648;

@@ -1,4 +1,5 @@
 #include "framework/command_prompts.h"
+#include "framework/command_ids.h"
 
 const char* CommandPrompt(CommandId id) {
     if (id >= ID_FILE_MRU_FILE1 && id <= ID_FILE_MRU_FILE4) return "Open this document";
@@ -31,6 +32,8 @@ const char* CommandPrompt(CommandId id) {
         return "Copy the selection and put it on the Clipboard";
     case ID_EDIT_PASTE:
         return "Insert Clipboard contents";
+    case ID_EDIT_STATION_PROPERTIES:
+        return "Change the name, type, port and address of the selected station";
     case ID_WINDOW_NEW:
         return "Open another window for the active document";
     case ID_WINDOW_ARRANGE:
@@ -47,6 +50,12 @@ const char* CommandPrompt(CommandId id) {
         return "Show or hide the toolbar";
     case ID_VIEW_STATUS_BAR:
         return "Show or hide the status bar";
+    case ID_EDIT_ZONE_NAMES:
+        return "Name the zones in a table, or from a spreadsheet";
+    case ID_EDIT_STATIONS:
+        return "Edit every station in a table, or update and add stations from a spreadsheet";
+    case ID_ZONE_STATIONS:
+        return "List the buttons that page this zone";
     case ID_TOOLS_CHECK_CONFIG:
         return "Check the active document for what would stop or spoil a download";
     default:

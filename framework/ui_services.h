@@ -30,6 +30,9 @@ public:
     virtual MsgAnswer MessageBox(const std::string& text, const std::string& caption = kAppTitle,
                                  MsgButtons buttons = MsgButtons::Ok,
                                  MsgIcon icon = MsgIcon::None) = 0;
+    // A notice with an OK button and the caption kAppTitle: `text` as given, and under it, as
+    // the box's further text, `facts` (one line): where and why it failed, what to do next.
+    virtual void MessageBoxWithFacts(const std::string& text, const std::string& facts) = 0;
     // The chosen path, or nothing when the user cancelled.
     virtual std::optional<std::string> AskOpenFileName(const FileDialogRequest& request) = 0;
     virtual std::optional<std::string> AskSaveFileName(const FileDialogRequest& request) = 0;

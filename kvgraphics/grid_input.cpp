@@ -12,12 +12,17 @@ constexpr int32_t kWheelNotch = 120;
 constexpr int32_t kRowsPerNotch = 3;
 } // namespace
 
-void CGridInput::OnLeftDown(int32_t x, int32_t y) {
+void CGridInput::OnLeftDown(int32_t x, int32_t y, bool shift) {
     const CGridGeometry& geometry = m_grid.Geometry();
     const CHit hit = geometry.HitTest(x, y);
     m_mode = Mode::None;
     switch (hit.kind) {
     case HitKind::Cell:
+        if (shift && m_grid.ActiveRow() != 0) {
+            // Extends the block, which Space then switches.
+            ExtendTo(hit.row, hit.col);
+            break;
+        }
         m_mode = Mode::Cells;
         m_nAnchorRow = hit.row;
         m_nAnchorCol = hit.col;
@@ -155,8 +160,11 @@ bool CGridInput::OnKeyDown(uint32_t key, bool shift, bool ctrl) {
         const int32_t row = m_grid.ActiveRow();
         const int32_t col = m_grid.ActiveCol();
         if (row == 0) return true;
-        m_grid.SetBlock({row, col, row, col}, false);
-        m_grid.Raise(KV_EV_CHOOSE, {row, col, row, col});
+        // The block the user extended is switched whole, as a drag switches it.
+        const CCellBlock block =
+            HasExtendedBlock() ? m_grid.Block() : CCellBlock{row, col, row, col};
+        m_grid.SetBlock(block, false);
+        m_grid.Raise(KV_EV_CHOOSE, {block.row1, block.col1, block.row2, block.col2});
         return true;
     }
     case KV_VK_TAB:
@@ -225,9 +233,30 @@ bool CGridInput::MoveByKey(uint32_t key, bool shift, bool ctrl) {
     default:
         break;
     }
+    // Shift with Tab goes backwards; with the other keys it extends the block.
+    if (shift && key != KV_VK_TAB) {
+        ExtendTo(row, col);
+        return true;
+    }
     m_grid.SetBlock({row, col, row, col}, false);
     m_grid.MoveActive(row, col, true);
     return true;
+}
+
+bool CGridInput::HasExtendedBlock() const {
+    const CCellBlock& block = m_grid.Block();
+    return m_grid.BlockShown() && !block.IsSingleCell() && block.Has(m_nAnchorRow, m_nAnchorCol) &&
+           block.Has(m_grid.ActiveRow(), m_grid.ActiveCol());
+}
+
+void CGridInput::ExtendTo(int32_t row, int32_t col) {
+    // A new block starts at the active cell; one being extended keeps its anchor.
+    if (!HasExtendedBlock()) {
+        m_nAnchorRow = m_grid.ActiveRow();
+        m_nAnchorCol = m_grid.ActiveCol();
+    }
+    m_grid.SetBlock(CCellBlock::Ordered(m_nAnchorRow, m_nAnchorCol, row, col), true);
+    m_grid.MoveActive(row, col, true);
 }
 
 } // namespace kvgraphics

@@ -160,7 +160,7 @@ KVLRESULT CGridInstance::HandleMessage(uint32_t msg, KVWPARAM wParam, KVLPARAM l
         return 0;
     case KV_WM_LBUTTONDOWN:
     case KV_WM_LBUTTONDBLCLK:
-        m_input.OnLeftDown(LowWord(lParam), HighWord(lParam));
+        m_input.OnLeftDown(LowWord(lParam), HighWord(lParam), (wParam & KV_MK_SHIFT) != 0);
         return 0;
     case KV_WM_MOUSEMOVE:
         if ((wParam & KV_MK_LBUTTON) != 0) m_input.OnMouseMove(LowWord(lParam), HighWord(lParam));

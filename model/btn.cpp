@@ -13,7 +13,7 @@ constexpr std::size_t kMinZoneRecord = 4;
 const CRuntimeClass CBtn::classCBtn = {"CBtn", 0, &CreateObjectOf<CBtn>};
 
 bool CBtn::SetName(const std::string& name) {
-    if (name.size() > kMaxName) return false;
+    if (name.size() > kMaxButtonName) return false;
     m_strName = name;
     return true;
 }

@@ -4,6 +4,7 @@
 // has a quarter of a million of them).
 
 // own
+#include "model/limits.h"
 #include "model/object.h"
 #include "model/zone.h"
 
@@ -14,7 +15,6 @@
 class CBtn : public CObject {
 public:
     static const CRuntimeClass classCBtn;
-    static constexpr std::size_t kMaxName = 16;
 
     CBtn() = default;
 

@@ -1,7 +1,7 @@
 // own
 #include "model/config_change.h"
-#include "model/kv_doc.h"
 #include "framework/format_text.h"
+#include "model/kv_doc.h"
 
 CBtn* FindButton(CKVDoc& doc, CButtonRef ref) {
     return const_cast<CBtn*>(FindButton(static_cast<const CKVDoc&>(doc), ref));
@@ -9,7 +9,7 @@ CBtn* FindButton(CKVDoc& doc, CButtonRef ref) {
 
 const CBtn* FindButton(const CKVDoc& doc, CButtonRef ref) {
     if (ref.IsSoft()) {
-        if (ref.button < 0 || ref.button >= CKVDoc::kSoftButtonCount) return nullptr;
+        if (ref.button < 0 || ref.button >= kSoftButtonCount) return nullptr;
         return &doc.m_SoftButtons[ref.button];
     }
     if (ref.station >= static_cast<int>(doc.m_pStations.size())) return nullptr;

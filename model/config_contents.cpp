@@ -18,7 +18,7 @@ ConfigContents ContentsOf(const CKVDoc& doc) {
     ConfigContents contents;
     contents.version = doc.m_wVersion;
     contents.maxZones = doc.m_nMaxZones;
-    const int named = std::clamp(doc.m_nMaxZones, 0, CKVDoc::kZoneCount);
+    const int named = std::clamp(doc.m_nMaxZones, 0, kMaxZones);
     contents.zoneNames.emplace(doc.m_strZoneNames.begin(), doc.m_strZoneNames.begin() + named);
     for (const auto& station : doc.m_pStations) {
         ContentsStation& out = contents.stations.emplace_back();

@@ -33,7 +33,7 @@ struct ContentsStation {
 
 struct ConfigContents {
     std::optional<int> version;
-    int maxZones = CKVDoc::kZoneCount;
+    int maxZones = kMaxZones;
     // Names of zones 1 to maxZones, when the source carries them.
     std::optional<std::vector<std::string>> zoneNames;
     std::vector<ContentsStation> stations;

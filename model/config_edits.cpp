@@ -157,3 +157,20 @@ void CMaxZonesEdit::Apply(int maxZones) {
     m_doc.m_nMaxZones = maxZones;
     m_doc.AnnounceChange(CConfigChange(Kind::MaxZonesChanged));
 }
+
+CEditGroup::CEditGroup(std::string text, std::vector<std::unique_ptr<CDocEdit>> edits)
+    : m_strText(std::move(text)), m_edits(std::move(edits)) {}
+
+void CEditGroup::Redo() {
+    for (const auto& edit : m_edits)
+        edit->Redo();
+}
+
+void CEditGroup::Undo() {
+    for (auto edit = m_edits.rbegin(); edit != m_edits.rend(); ++edit)
+        (*edit)->Undo();
+}
+
+int CEditGroup::Item() const {
+    return m_edits.empty() ? -1 : m_edits.front()->Item();
+}

@@ -139,3 +139,18 @@ private:
     int m_nOld;
     int m_nNew;
 };
+
+// Several edits made by one gesture (a table's OK) as one step: done in order, undone in reverse.
+class CEditGroup : public CDocEdit {
+public:
+    CEditGroup(std::string text, std::vector<std::unique_ptr<CDocEdit>> edits);
+    void Redo() override;
+    void Undo() override;
+    std::string Text() const override { return m_strText; }
+    // The first edit's item.
+    int Item() const override;
+
+private:
+    std::string m_strText;
+    std::vector<std::unique_ptr<CDocEdit>> m_edits;
+};

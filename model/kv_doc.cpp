@@ -38,8 +38,8 @@ bool CKVDoc::IsPortAddressUsed(int port, int address, const CStation* skip) cons
 }
 
 void CKVDoc::FindFreePortAddress(int& port, int& address) const {
-    for (int a = 1; a <= CStation::kMaxAddress; ++a)
-        for (int p = 1; p <= CStation::kMaxPort; ++p)
+    for (int a = 1; a <= kMaxAddress; ++a)
+        for (int p = 1; p <= kMaxPort; ++p)
             if (!IsPortAddressUsed(p, a, nullptr)) {
                 port = p;
                 address = a;

@@ -25,8 +25,6 @@ class CFileLayer;
 
 class CKVDoc : public CDocument {
 public:
-    static constexpr int kZoneCount = 99;
-    static constexpr int kSoftButtonCount = 89;
     // The soft button at index k is labelled SB-(k + 11).
     static constexpr int kFirstSoftButtonNumber = 11;
     static constexpr uint16_t kNewVersion = 257;
@@ -51,9 +49,9 @@ public:
     // Zone99, SoftButton11 to SoftButton99, 99 zones in use, version 257. Returns true.
     bool OnNewDocument() override;
     // Reads the file (opened read-only under a shared lock, refused only while another program
-    // holds the file for writing). True when the document now holds it; false after a refusal (a
-    // message for a file that is not a valid or a too new KVX file, silence for a file that
-    // cannot be opened or read).
+    // holds the file for writing). True when the document now holds it; false after a refusal,
+    // which has been shown: a file that is not a valid or a too new KVX file, or "Cannot open"
+    // the file with why (not permitted, held, too short, damaged at a byte).
     bool OnOpenDocument(const std::string& path) override;
     // Reads the copy; a later Save compares the original file with what it holds now, so only
     // changes made to it from here on by another program are asked about.
@@ -79,7 +77,7 @@ public:
     void WriteConfigFile(std::vector<uint8_t>& sink);
     // Reads a whole file into this freshly constructed document. False after a refusal whose
     // message has been shown (header, version, content the format cannot hold); throws
-    // CArchiveException on data the archive cannot read (silent refusal).
+    // CArchiveException on data the archive cannot read, with the byte where it stopped.
     bool ReadConfigFile(std::span<const uint8_t> source);
 
     // True when a station other than `skip` (may be null) has this port and address.
@@ -92,16 +90,19 @@ public:
 
     uint16_t m_wVersion = 0;
     // Names of zones 1 to 99; files store the first m_nMaxZones.
-    std::array<std::string, kZoneCount> m_strZoneNames;
+    std::array<std::string, kMaxZones> m_strZoneNames;
     // The stations in display order; the document owns them.
     std::vector<std::unique_ptr<CStation>> m_pStations;
     std::array<CBtn, kSoftButtonCount> m_SoftButtons;
     // Index in m_pStations of the station the view shows.
     int m_nCurStation = 0;
     // Paging zones in use, 1..99.
-    int m_nMaxZones = kZoneCount;
+    int m_nMaxZones = kMaxZones;
 
 private:
+    // OnOpenDocument without its message: false with `why` in words, or with `why` empty when
+    // ReadConfigFile has shown its refusal.
+    bool ReadDocumentFile(const std::string& path, std::string& why);
     std::size_t EstimatedFileSize() const;
     // False when `path` is the document's file, another program changed it and the user
     // declines to replace it.

@@ -9,6 +9,7 @@
 #include "model/contents_edit.h"
 #include "model/formats/archive.h"
 #include "model/kv_doc.h"
+#include "model/open_failure.h"
 
 // std
 #include <cerrno>
@@ -25,22 +26,40 @@ std::string FileNameOf(const std::string& path) {
 } // namespace
 
 bool CKVDoc::OnOpenDocument(const std::string& path) {
+    std::string why;
+    if (ReadDocumentFile(path, why)) return true;
+    // An open that says nothing leaves the user guessing; ReadConfigFile's refusals have spoken.
+    if (!why.empty())
+        m_ui.MessageBoxWithFacts("Cannot open " + FileNameOf(path) + ".", path + ": " + why);
+    return false;
+}
+
+bool CKVDoc::ReadDocumentFile(const std::string& path, std::string& why) {
     const int fd = OpenForReading(m_files, path);
-    if (fd < 0) return false;
+    if (fd < 0) {
+        why = SystemOpenFailure(errno);
+        return false;
+    }
     // Only a program that holds the file for writing keeps it from being read; a file system
     // without locks does not.
     if (m_files.Lock(fd, LockKind::Shared) != 0 && LockHeldElsewhere(errno)) {
         m_files.Close(fd);
+        why = LockedOpenFailure();
         return false;
     }
     CWaitCursor wait(m_ui);
     std::vector<uint8_t> bytes;
     const bool read = ReadWholeFile(m_files, fd, bytes);
+    const int readError = errno;
     m_files.Close(fd);
-    if (!read) return false;
+    if (!read) {
+        why = SystemOpenFailure(readError);
+        return false;
+    }
     try {
         if (!ReadConfigFile(bytes)) return false;
-    } catch (const CArchiveException&) {
+    } catch (const CArchiveException& e) {
+        why = DamagedFileFailure(e);
         return false;
     }
     m_diskStamp = StampOf(bytes);

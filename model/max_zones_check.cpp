@@ -1,8 +1,8 @@
 // own
 #include "model/max_zones_check.h"
+#include "framework/format_text.h"
 #include "model/kv_doc.h"
 #include "platform/decimal.h"
-#include "framework/format_text.h"
 
 namespace {
 constexpr const char* kDisableFirst =
@@ -55,7 +55,7 @@ std::optional<std::string> FindZoneAbove(const CKVDoc& doc, int maxZones) {
                 return "Station \"" + station->GetName() + "\" Button HB-" +
                        FormatText("%2.2d", n + 1) + " Zone " + std::to_string(*zone) +
                        kDisableFirst;
-    for (int k = 0; k < CKVDoc::kSoftButtonCount; ++k)
+    for (int k = 0; k < kSoftButtonCount; ++k)
         if (const auto zone = FirstZoneAbove(doc.m_SoftButtons[k], maxZones))
             return "Global Button SB-" + FormatText("%2.2d", k + CKVDoc::kFirstSoftButtonNumber) +
                    " Zone " + std::to_string(*zone) + kDisableFirst;

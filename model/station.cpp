@@ -34,7 +34,7 @@ int CStation::TypeOfCode(int code) {
 }
 
 bool CStation::SetName(const std::string& name) {
-    return Store(m_strName, name, name.size() <= kMaxName);
+    return Store(m_strName, name, name.size() <= kMaxStationName);
 }
 
 bool CStation::SetType(int type) {

@@ -5,6 +5,7 @@
 
 // own
 #include "model/btn.h"
+#include "model/limits.h"
 #include "model/object.h"
 
 // std
@@ -15,11 +16,6 @@ class CStation : public CObject {
 public:
     static const CRuntimeClass classCStation;
     static constexpr int kButtonSlots = 48;
-    static constexpr std::size_t kMaxName = 25;
-    static constexpr std::size_t kMaxLcdText = 16;
-    static constexpr int kMaxPort = 16;
-    static constexpr int kMaxAddress = 15;
-    static constexpr int kMaxGroup = 16;
     // The type whose field group carries the LCD text (10 Button Break-Out).
     static constexpr int kLcdTextType = 9;
 

@@ -42,6 +42,25 @@ bool IndexShowsLcdText(int index) {
     return TypeOfIndex(index) == CStation::kLcdTextType;
 }
 
+const char* StationTypeLabel(int type) {
+    switch (type) {
+    case 4:
+        return "4 Button Paging Station";
+    case 10:
+        return "10 Button Paging Station";
+    case 48:
+        return "48 Button Paging Station";
+    case 3:
+        return "4 Button Break-Out";
+    case 9:
+        return "10 Button Break-Out";
+    case 47:
+        return "48 Button Break-Out";
+    default:
+        return "Unknown type";
+    }
+}
+
 CStationFields FieldsForNew(const CKVDoc& doc, const CStation& station) {
     CStationFields fields;
     fields.m_strName = station.GetName();
@@ -65,8 +84,7 @@ CStationFields FieldsForEdit(const CStation& station, int position) {
     fields.m_pStation = &station;
     fields.m_strPort = std::to_string(station.m_nPort);
     fields.m_strAddress = std::to_string(station.m_nAddress);
-    const int group =
-        station.m_nGroup != 0 ? station.m_nGroup : std::min(position + 1, CStation::kMaxGroup);
+    const int group = station.m_nGroup != 0 ? station.m_nGroup : std::min(position + 1, kMaxGroup);
     fields.m_strGroup = std::to_string(group);
     fields.m_strLcdText = station.GetLcdText();
     return fields;

@@ -35,6 +35,9 @@ int IndexOfType(int type);
 bool IndexShowsGroup(int index);
 bool IndexShowsLcdText(int index);
 
+// The label the dialog gives a type, "4 Button Paging Station" ...; "Unknown type" for another.
+const char* StationTypeLabel(int type);
+
 // Fields for a station not yet in `doc`: its name, type and group, and the first free port and
 // address of the document (1 and 1 when every pair is taken). Checked for memory, titled new.
 CStationFields FieldsForNew(const CKVDoc& doc, const CStation& station);

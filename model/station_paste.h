@@ -24,13 +24,23 @@ struct CPastedStation {
     std::unique_ptr<CStation> station;
     // Zones at or beyond the document's number of zones, left out.
     int droppedZones = 0;
+    // Its port and address were taken, so it goes to the first free pair.
+    bool moved = false;
 };
 
-// What `json` makes for `doc`. A text that is not one station's JSON form gives nothing; a station
-// the controller has no room for, or with every port/address pair taken, gives the refusal the
-// Station Properties dialog shows for it.
+// True when `text` is one station's JSON form: an object with no keys but a station's, whether or
+// not its values are ones a station may have.
+bool HoldsStation(std::string_view text);
+
+// What `json` makes for `doc`. A text that does not hold a station gives nothing. A station whose
+// values break a limit gives a refusal that names the value and the limit; a document that holds
+// as many stations as it can, or a controller with no room for this one, gives the refusal the
+// station gate or the Station Properties dialog shows.
 std::variant<std::monostate, CPastedStation, CStationRefusal>
 PrepareStationPaste(const CKVDoc& doc, std::string_view json);
+
+// `Pasted "<name>" at [port-address]`: where a moved station went.
+std::string MovedStationStatus(const CStation& station);
 
 // `name`, or "<name> (2)", "<name> (3)", ... cut so that it stays within 25 bytes: the first that
 // no station of `doc` has.

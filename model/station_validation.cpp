@@ -5,7 +5,7 @@
 
 namespace {
 constexpr int kStationRecordBytes = 8;
-constexpr int kLcdTextsBytes = 10 * 16;
+constexpr int kLcdTextsBytes = 10 * static_cast<int>(kMaxLcdText);
 
 bool InRange(int value, int low, int high) {
     return value >= low && value <= high;
@@ -13,13 +13,13 @@ bool InRange(int value, int low, int high) {
 
 CStationRefusal PortRefusal() {
     return {"The selected Port number is out of Range.  Please select another Port ( 1 - " +
-                std::to_string(CStation::kMaxPort) + " ).",
+                std::to_string(kMaxPort) + " ).",
             "Invalid Port"};
 }
 
 CStationRefusal AddressRefusal() {
     return {"The selected Address number is out of Range.  Please select another Address ( 1 - " +
-                std::to_string(CStation::kMaxAddress) + " ).",
+                std::to_string(kMaxAddress) + " ).",
             "Invalid Address"};
 }
 
@@ -41,13 +41,14 @@ std::optional<CStationRefusal> CheckStationFields(const CStationFields& fields, 
     const int port = ParseDecimal(fields.m_strPort);
     const int address = ParseDecimal(fields.m_strAddress);
     const int group = ParseDecimal(fields.m_strGroup);
-    if (!InRange(port, 1, CStation::kMaxPort)) return PortRefusal();
+    if (!InRange(port, 1, kMaxPort)) return PortRefusal();
     // A hidden Group cannot be corrected by the user, so it is not held against OK; the station's
     // setter then keeps its own group.
-    if (IndexShowsGroup(fields.m_nTypeIndex) && !InRange(group, 1, CStation::kMaxGroup))
-        return CStationRefusal{"The Group number must be between 1 and 16 inclusive.",
+    if (IndexShowsGroup(fields.m_nTypeIndex) && !InRange(group, 1, kMaxGroup))
+        return CStationRefusal{"The Group number must be between 1 and " +
+                                   std::to_string(kMaxGroup) + " inclusive.",
                                "Invalid Group"};
-    if (!InRange(address, 1, CStation::kMaxAddress)) return AddressRefusal();
+    if (!InRange(address, 1, kMaxAddress)) return AddressRefusal();
     if (doc.IsPortAddressUsed(port, address, fields.m_pStation)) return PairRefusal(port, address);
     if (fields.m_bCheckMemory && !ControllerHasRoomFor(doc, TypeOfIndex(fields.m_nTypeIndex)))
         return MemoryRefusal();
@@ -65,7 +66,7 @@ int StationMemoryCost(int type, int zoneBytes) {
 
 int FreeControllerMemory(const CKVDoc& doc) {
     const int zoneBytes = ZoneBytes(doc.m_nMaxZones);
-    int free = CONTROLLER_MEMORY - CKVDoc::kSoftButtonCount * zoneBytes;
+    int free = CONTROLLER_MEMORY - kSoftButtonCount * zoneBytes;
     for (const auto& station : doc.m_pStations)
         free -= StationMemoryCost(station->m_nType, zoneBytes);
     return free;

@@ -12,10 +12,6 @@
 
 class CKVDoc;
 
-// Image bytes left for zone maps, station records and LCD texts: the 32767-byte image limit
-// less its fixed part (16-byte header, 89 soft-button texts of 16 bytes).
-inline constexpr int CONTROLLER_MEMORY = 31327;
-
 // The message and caption of the first check the fields fail.
 struct CStationRefusal {
     std::string text;

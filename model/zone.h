@@ -2,16 +2,14 @@
 // CZone: one enabled paging zone of one button.
 
 // own
+#include "model/limits.h"
 #include "model/object.h"
-
-// Paging zones a facility can have; zone numbers run from 1 to this.
-inline constexpr int kMaxZones = 99;
 
 class CZone : public CObject {
 public:
     static const CRuntimeClass classCZone;
     // Highest zone index SetZone accepts (one above the last zone a facility can have).
-    static constexpr int kMaxIndex = 99;
+    static constexpr int kMaxIndex = kMaxZones;
 
     CZone() = default;
     // A zone with the given index; the index must be one SetZone accepts.

@@ -1,11 +1,12 @@
 #pragma once
 // The contract between the serial port and the machine's serial devices. A device is opened by
-// its COM number and is held exclusively until it is destroyed. No call ever blocks: reads take
-// only what is waiting, writes only what fits; whoever needs to wait retries on its own clock.
+// its COM number and is held exclusively until it is destroyed. Reads take only what is waiting,
+// writes only what fits; whoever needs to wait for either does so in Await, never by retrying.
 
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <vector>
 
 // The line settings of an open device as the driver reports them.
@@ -23,6 +24,27 @@ struct SerialLineSettings {
     uint8_t nXoffChar = 0x13;
 
     bool operator==(const SerialLineSettings&) const = default;
+};
+
+// Why a device could not be opened, for a message that says what to do next.
+struct SerialOpenFault {
+    enum Cause {
+        None,
+        NotConnected, // no device of that name: unplugged, or never linked
+        NotPermitted, // the user may not open it
+        InUse,        // another program holds it
+        NotAPort,     // a terminal that must not serve as a port, or no terminal at all
+        Other,        // the system's error number says why
+    };
+    Cause cause = None;
+    std::string device; // what the COM name stands for; empty when it names nothing
+    int error = 0;      // the system's error number, with Other
+};
+
+// What a wait on a device is for, and what it found.
+struct SerialReady {
+    bool bInput = false; // received bytes are waiting to be read
+    bool bRoom = false;  // there is room to write
 };
 
 class CSerialDevice {
@@ -47,6 +69,11 @@ public:
     virtual long Read(uint8_t* buffer, size_t size) = 0;
     // Writes as much as fits: the number written (0 when there is no room), or -1 on failure.
     virtual long Write(const uint8_t* data, size_t size) = 0;
+    // Sleeps until what is wanted is there or ms have passed, whichever comes first (wanting
+    // neither is a plain sleep); a signal may end it sooner. A line that hung up counts as input
+    // waiting, so that the next look reports the failure. `found` tells what is there; false
+    // when the wait itself failed.
+    virtual bool Await(SerialReady wanted, uint32_t ms, SerialReady& found) = 0;
     // Releases the device; false when the system reported a failure (it is released anyway).
     virtual bool Close() = 0;
 };
@@ -57,8 +84,9 @@ public:
     virtual ~CSerialDeviceHost() = default;
 
     // The device of that COM number, held exclusively; null when it is missing, not a serial
-    // device, held by someone else or not permitted.
-    virtual std::unique_ptr<CSerialDevice> Open(unsigned comNumber) = 0;
+    // device, held by someone else or not permitted, and then `fault` (when given) says which.
+    virtual std::unique_ptr<CSerialDevice> Open(unsigned comNumber,
+                                                SerialOpenFault* fault = nullptr) = 0;
     // The COM numbers from 1 to 9 that name a serial device now, ascending.
     virtual std::vector<unsigned> ListPorts() = 0;
 };

@@ -20,8 +20,9 @@ public:
     CPosixSerialDevice& operator=(const CPosixSerialDevice&) = delete;
 
     // Opens the terminal at path exclusively, non-blocking; null when it is no terminal, is held
-    // by someone else, or cannot be opened.
-    static std::unique_ptr<CSerialDevice> OpenPath(const std::filesystem::path& path);
+    // by someone else, or cannot be opened, and then `fault` (when given) says which.
+    static std::unique_ptr<CSerialDevice> OpenPath(const std::filesystem::path& path,
+                                                   SerialOpenFault* fault = nullptr);
 
     bool GetLineSettings(SerialLineSettings& settings) override;
     bool SetLineSettings(const SerialLineSettings& settings) override;
@@ -30,6 +31,7 @@ public:
     bool DiscardOutput() override;
     long Read(uint8_t* buffer, size_t size) override;
     long Write(const uint8_t* data, size_t size) override;
+    bool Await(SerialReady wanted, uint32_t ms, SerialReady& found) override;
     bool Close() override;
 
 private:
@@ -42,7 +44,8 @@ public:
     explicit CPosixSerialDeviceHost(SerialDeviceSources sources = {})
         : m_sources(std::move(sources)) {}
 
-    std::unique_ptr<CSerialDevice> Open(unsigned comNumber) override;
+    std::unique_ptr<CSerialDevice> Open(unsigned comNumber,
+                                        SerialOpenFault* fault = nullptr) override;
     std::vector<unsigned> ListPorts() override;
 
 private:

@@ -1,28 +1,8 @@
 // own
 #include "report/report_forms.h"
-
-// std
-#include <string_view>
+#include "model/formats/csv.h"
 
 namespace {
-// A spreadsheet takes a cell that starts with one of these as a formula to run. Names come from
-// files that may come from anyone, so such a field is kept text by a leading apostrophe.
-bool ReadsAsFormula(const std::string& text) {
-    return !text.empty() &&
-           std::string_view("=+-@\t\r").find(text.front()) != std::string_view::npos;
-}
-
-std::string Field(const std::string& field) {
-    const std::string text = ReadsAsFormula(field) ? "'" + field : field;
-    if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
-    std::string quoted = "\"";
-    for (const char c : text) {
-        if (c == '"') quoted += '"';
-        quoted += c;
-    }
-    return quoted + "\"";
-}
-
 void AddRows(std::string& out, const ZoneReport& report, const std::string& station,
              const std::string& portAddress, const ReportButtons& group) {
     for (const ReportButton& button : group.buttons) {
@@ -32,8 +12,8 @@ void AddRows(std::string& out, const ZoneReport& report, const std::string& stat
             numbers += (numbers.empty() ? "" : " ") + std::to_string(zone);
             names += (names.empty() ? "" : "; ") + report.ZoneName(zone);
         }
-        out += Field(station) + "," + Field(portAddress) + "," + button.label + "," +
-               Field(button.name) + "," + numbers + "," + Field(names) + "\r\n";
+        out += CsvField(station) + "," + CsvField(portAddress) + "," + button.label + "," +
+               CsvField(button.name) + "," + numbers + "," + CsvField(names) + "\r\n";
     }
 }
 } // namespace

@@ -9,6 +9,8 @@
 #include <string>
 
 std::string ZoneReportHtml(const ZoneReport& report);
+// The text with &, <, > and " written as HTML's entities.
+std::string HtmlEscaped(const std::string& text);
 
 // Header "Station,Port-Address,Button,Button Name,Zones,Zone Names", then each station's buttons
 // and the soft buttons (with station and port-address empty). Zones are numbers separated by

@@ -74,8 +74,8 @@ private:
         Row("Date", m_report.date);
         Row("Number of zones", std::to_string(m_report.zoneCount));
         Row("Stations", std::to_string(m_report.stations.size()));
-        Row("Controller memory", GroupedNumber(m_report.imageBytes) + " of " +
-                                     GroupedNumber(ZoneReport::kControllerMemory) + " bytes");
+        Row("Controller memory",
+            GroupedNumber(m_report.imageBytes) + " of " + GroupedNumber(kMaxImageBytes) + " bytes");
         m_out += "</table>\n";
     }
 
@@ -149,4 +149,8 @@ private:
 
 std::string ZoneReportHtml(const ZoneReport& report) {
     return CHtmlWriter(report).Write();
+}
+
+std::string HtmlEscaped(const std::string& text) {
+    return Escaped(text);
 }

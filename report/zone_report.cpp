@@ -66,37 +66,12 @@ std::string ZoneReport::ZoneName(int zone) const {
     return FormatText("Zone %d", zone);
 }
 
-const char* StationTypeLabel(int type) {
-    switch (type) {
-    case 4:
-        return "4 Button Paging Station";
-    case 10:
-        return "10 Button Paging Station";
-    case 48:
-        return "48 Button Paging Station";
-    case 3:
-        return "4 Button Break-Out";
-    case 9:
-        return "10 Button Break-Out";
-    case 47:
-        return "48 Button Break-Out";
-    default:
-        return "Unknown type";
-    }
-}
-
-std::string GroupedNumber(std::size_t value) {
-    std::string digits = std::to_string(value);
-    for (auto at = static_cast<std::ptrdiff_t>(digits.size()) - 3; at > 0; at -= 3)
-        digits.insert(static_cast<std::size_t>(at), ",");
-    return digits;
-}
 
 ZoneReport BuildZoneReport(const CKVDoc& doc, std::string fileName, std::string date) {
     ZoneReport report;
     report.fileName = std::move(fileName);
     report.date = std::move(date);
-    report.zoneCount = std::clamp(doc.m_nMaxZones, 0, CKVDoc::kZoneCount);
+    report.zoneCount = std::clamp(doc.m_nMaxZones, 0, kMaxZones);
     report.imageBytes = ControllerImage::SizeOf(doc);
     for (int z = 0; z < report.zoneCount; ++z)
         report.zoneNames.push_back(Cp1252ToUtf8(doc.m_strZoneNames[static_cast<std::size_t>(z)]));
@@ -115,7 +90,7 @@ ZoneReport BuildZoneReport(const CKVDoc& doc, std::string fileName, std::string 
                                                    report.zoneCount));
         CollectZonesInUse(out.buttons);
     }
-    for (int k = 0; k < CKVDoc::kSoftButtonCount; ++k) {
+    for (int k = 0; k < kSoftButtonCount; ++k) {
         const CBtn& button = doc.m_SoftButtons[static_cast<std::size_t>(k)];
         ReportButton& out = report.softButtons.buttons.emplace_back(ButtonOf(
             button, FormatText("SB-%2.2d", k + CKVDoc::kFirstSoftButtonNumber), report.zoneCount));

@@ -4,7 +4,9 @@
 // with its buttons by the zones they page, and the soft buttons once. Texts are UTF-8.
 
 // own
+#include "framework/format_text.h"
 #include "model/kv_doc.h"
+#include "model/station_fields.h"
 
 // std
 #include <algorithm>
@@ -41,7 +43,6 @@ struct ReportStation {
 };
 
 struct ZoneReport {
-    static constexpr std::size_t kControllerMemory = 32767;
     static constexpr const char* kTitle = "Zone Report";
 
     std::string fileName;
@@ -79,9 +80,3 @@ std::vector<std::span<const int>> MatrixTables(const ReportButtons& group);
 
 // The report of `doc` as it is now, under the title `fileName` and dated `date`.
 ZoneReport BuildZoneReport(const CKVDoc& doc, std::string fileName, std::string date);
-
-// The label the station dialog gives a type, "4 Button Paging Station" ...
-const char* StationTypeLabel(int type);
-
-// "1,234": the numbers of the title block.
-std::string GroupedNumber(std::size_t value);

@@ -15,13 +15,14 @@ struct LoopbackResult {
         Ok,
         PortFailed,  // the port could not be opened at the rate, or failed while in use
         NothingBack, // not one byte returned
-        BytesLost,   // fewer bytes came back in order than were sent
+        BytesLost,   // some came back, but fewer in order than were sent
         WrongRate,   // all came back, but not at the rate asked for
     };
     Verdict verdict = Verdict::PortFailed;
     size_t nSent = 0;
     size_t nBack = 0;       // bytes that came back in order before the first wrong or missing one
-    uint32_t nMeasured = 0; // bytes a second, from the first byte sent to the last come back
+    size_t nReceived = 0;   // bytes that came back at all
+    uint32_t nMeasured = 0; // bytes a second, from the first byte come back to the last
     uint32_t nExpected = 0; // the rate's bytes a second at 11 bits a byte
 };
 

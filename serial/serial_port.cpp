@@ -5,6 +5,16 @@
 #include "platform/serial_device_posix.h"
 #include "serial/baud_table.h"
 
+// std
+#include <algorithm>
+
+namespace {
+
+// The most bytes taken from the device in one read.
+constexpr size_t kInputChunk = 4096;
+
+} // namespace
+
 SerialPlatform DefaultSerialPlatform() {
     // Holds no state of its own (the ports folder is looked up on every call).
     static CPosixSerialDeviceHost host;
@@ -24,6 +34,7 @@ int CSerialPort::Open(std::string_view name, int64_t baud) {
     if (m_pDevice) return SERIAL_ALREADY_OPEN;
     // number - 1 without overflow: ParseDecimal saturates at INT32_MIN.
     const int index = number > 0 ? number - 1 : -1;
+    m_openFault = {};
     const int result = OpenByIndex(index, BaudIndex(baud));
     if (result != SERIAL_OK && m_pDevice) Release();
     return result;
@@ -32,7 +43,7 @@ int CSerialPort::Open(std::string_view name, int64_t baud) {
 int CSerialPort::OpenByIndex(int portIndex, size_t baudIndex) {
     if (baudIndex >= kBaudTable.size()) return SERIAL_BAD_BAUD;
     if (portIndex < 0 || portIndex > 8) return SERIAL_BAD_PORT;
-    m_pDevice = m_host.Open(static_cast<unsigned>(portIndex) + 1);
+    m_pDevice = m_host.Open(static_cast<unsigned>(portIndex) + 1, &m_openFault);
     if (!m_pDevice) return SERIAL_CREATE_FAILED;
     if (!m_pDevice->GetLineSettings(m_settings)) return SERIAL_GET_STATE_FAILED;
     m_settings.nBaudRate = kBaudTable[baudIndex];
@@ -56,6 +67,8 @@ int CSerialPort::Release() {
     m_pDevice->SetLineSettings(m_settings);
     const bool closed = m_pDevice->Close();
     m_pDevice.reset();
+    m_input.clear();
+    m_nInputAt = 0;
     return closed ? SERIAL_OK : SERIAL_CLOSE_FAILED;
 }
 
@@ -67,15 +80,23 @@ int CSerialPort::Close() {
 int CSerialPort::WriteByte(uint8_t byte) {
     if (!m_pDevice) return SERIAL_NOT_OPEN;
     const uint32_t start = m_clock.GetTickCount();
+    bool roomReported = false;
     for (;;) {
         const long written = m_pDevice->Write(&byte, 1);
         if (written == 1) return SERIAL_OK;
         if (written < 0) return SERIAL_WRITE_FAILED;
-        if (m_clock.GetTickCount() - start >= kWriteTimeoutMs) return SERIAL_WRITE_FAILED;
-        // Retried at the read's pace: terminals report readiness for writing unreliably (a full
-        // pseudo-terminal claims room it then refuses), while a retried write goes through as
-        // soon as one byte fits.
-        m_clock.Sleep(kPollIntervalMs);
+        const uint32_t waited = m_clock.GetTickCount() - start;
+        if (waited >= kWriteTimeoutMs) return SERIAL_WRITE_FAILED;
+        // Terminals report room unreliably (a full pseudo-terminal claims room it then refuses):
+        // after such a claim the next try comes after a pause instead of at once.
+        const uint32_t left = kWriteTimeoutMs - waited;
+        SerialReady wanted;
+        wanted.bRoom = !roomReported;
+        SerialReady found;
+        if (!m_pDevice->Await(wanted, roomReported ? std::min(left, kRefusedWriteRetryMs) : left,
+                              found))
+            return SERIAL_WRITE_FAILED;
+        roomReported = found.bRoom;
     }
 }
 
@@ -99,14 +120,30 @@ int CSerialPort::DiscardOutput() {
     return m_pDevice->DiscardOutput() ? SERIAL_OK : SERIAL_STATUS_FAILED;
 }
 
-int CSerialPort::PollByte(uint8_t& byte) {
+int CSerialPort::TakeInput() {
+    if (m_nInputAt == m_input.size()) {
+        m_input.clear();
+        m_nInputAt = 0;
+    }
     uint32_t waiting = 0;
     // Without a count nothing can be known about the queue; waiting on would only hide the fault.
     if (!m_pDevice->InputQueueCount(waiting)) return SERIAL_STATUS_FAILED;
     if (waiting == 0) return SERIAL_NO_DATA;
-    const long count = m_pDevice->Read(&byte, 1);
+    const size_t had = m_input.size();
+    m_input.resize(had + std::min<size_t>(waiting, kInputChunk));
+    const long count = m_pDevice->Read(m_input.data() + had, m_input.size() - had);
+    m_input.resize(had + static_cast<size_t>(std::max(count, 0L)));
     if (count < 0) return SERIAL_READ_FAILED;
-    if (count != 1) return SERIAL_READ_SHORT;
+    if (count == 0) return SERIAL_READ_SHORT;
+    return SERIAL_OK;
+}
+
+int CSerialPort::PollByte(uint8_t& byte) {
+    if (m_nInputAt == m_input.size()) {
+        const int result = TakeInput();
+        if (result != SERIAL_OK) return result;
+    }
+    byte = m_input[m_nInputAt++];
     return SERIAL_OK;
 }
 
@@ -118,12 +155,30 @@ int CSerialPort::ReadByte(uint8_t& byte, uint16_t timeoutMs) {
     m_timer.SetUnit(0, 1);
     m_timer.Start(0);
     for (;;) {
-        m_clock.Sleep(kPollIntervalMs);
+        // In 32 bits: a 16-bit view would wrap after 65.5 s and wait another round.
+        const uint32_t elapsed = m_timer.Elapsed(0);
+        if (elapsed >= timeoutMs) return SERIAL_TIMEOUT;
+        SerialReady wanted;
+        wanted.bInput = true;
+        SerialReady found;
+        if (!m_pDevice->Await(wanted, timeoutMs - elapsed, found)) return SERIAL_STATUS_FAILED;
         result = PollByte(byte);
         if (result != SERIAL_NO_DATA) return result;
-        // In 32 bits: a 16-bit view would wrap after 65.5 s and wait another round.
-        if (m_timer.Elapsed(0) >= timeoutMs) return SERIAL_TIMEOUT;
     }
+}
+
+int CSerialPort::Await(SerialReady wanted, uint32_t ms, SerialReady& found) {
+    found = {};
+    if (!m_pDevice) return SERIAL_NOT_OPEN;
+    const bool inHand = m_nInputAt < m_input.size();
+    if (!(wanted.bInput && inHand) && !m_pDevice->Await(wanted, ms, found))
+        return SERIAL_STATUS_FAILED;
+    if (found.bInput) {
+        const int result = TakeInput();
+        if (result != SERIAL_OK && result != SERIAL_NO_DATA) return result;
+    }
+    found.bInput = wanted.bInput && m_nInputAt < m_input.size();
+    return SERIAL_OK;
 }
 
 int CSerialPort::EnumeratePorts() {

@@ -2,6 +2,7 @@
 // One COM port of the computer: lists the ports present, opens one by name (COM1 to COM9) at a
 // rate of the baud table with 8 data bits, no parity and 2 stop bits, writes and reads single
 // bytes, and closes it. Every operation returns one of the result codes below and never throws.
+// Waits sleep on the device until it is ready or the time is up; nothing is retried on a timer.
 
 // own
 #include "platform/clock.h"
@@ -15,6 +16,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 inline constexpr int SERIAL_OK = 0;
 inline constexpr int SERIAL_CREATE_FAILED = 0x9000;
@@ -53,8 +55,9 @@ public:
     // The longest wait for room to write one byte. Without flow control a line always drains,
     // at 110 baud a byte every 100 ms, so a longer wait means the device is stuck.
     static constexpr uint32_t kWriteTimeoutMs = 3000;
-    // The pause between two looks at the input queue while a byte is awaited.
-    static constexpr uint32_t kPollIntervalMs = 3;
+    // The pause before another write after a device that reported room refused the byte (a full
+    // pseudo-terminal may), so that a wrong report cannot make the wait spin.
+    static constexpr uint32_t kRefusedWriteRetryMs = 3;
 
     explicit CSerialPort(const SerialPlatform& platform = DefaultSerialPlatform());
     ~CSerialPort();
@@ -68,6 +71,8 @@ public:
     // SERIAL_NOT_OPEN_CLOSE.
     int Close();
     bool IsOpen() const { return m_pDevice != nullptr; }
+    // Why the device of the last Open could not be opened (with SERIAL_CREATE_FAILED).
+    const SerialOpenFault& OpenFault() const { return m_openFault; }
     // The rate the port was opened at; 0 while closed.
     uint32_t Baud() const { return m_pDevice ? m_settings.nBaudRate : 0; }
 
@@ -81,9 +86,14 @@ public:
     int OutputQueueCount(uint32_t& count);
     // Throws away what has not left the line, so that closing never waits for it.
     int DiscardOutput();
-    // Takes one waiting byte, or waits up to timeoutMs for one, looking every 3 ms:
-    // SERIAL_TIMEOUT when none came; with a time-out of 0 it looks once (SERIAL_NO_DATA).
+    // Takes one waiting byte, or waits up to timeoutMs for one: SERIAL_TIMEOUT when none came;
+    // with a time-out of 0 it looks once (SERIAL_NO_DATA).
     int ReadByte(uint8_t& byte, uint16_t timeoutMs);
+    // Sleeps up to ms until what is wanted is there (a byte to read, room to write). What came
+    // in is taken into the port at once, so that a hang-up that follows cannot lose it; `found`
+    // tells whether a byte is there to read and whether room was reported. SERIAL_OK, or the
+    // failure of the device.
+    int Await(SerialReady wanted, uint32_t ms, SerialReady& found);
 
     // Fills the port list with "OFFLINE" and the COM1 to COM9 present; returns the number of
     // entries. The entry after the last has an empty name.
@@ -95,11 +105,16 @@ private:
     int OpenByIndex(int portIndex, size_t baudIndex);
     int Release();
     int PollByte(uint8_t& byte);
+    int TakeInput();
 
     CSerialDeviceHost& m_host;
     CClock& m_clock;
     std::array<std::string, kPortListSize> m_portNames;
     std::unique_ptr<CSerialDevice> m_pDevice;
+    SerialOpenFault m_openFault;
+    // Bytes taken from the device and not yet read, from m_nInputAt on.
+    std::vector<uint8_t> m_input;
+    size_t m_nInputAt = 0;
     SerialLineSettings m_settings;
     CTickTimer m_timer;
 };

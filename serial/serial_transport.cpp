@@ -2,6 +2,7 @@
 
 // own
 #include "serial/line_time.h"
+#include "serial/open_failure.h"
 
 // std
 #include <algorithm>
@@ -17,6 +18,14 @@ bool IsData(int value) {
     return value >= 0 && value <= 0xFF;
 }
 
+// How long a device's queue may keep its bytes before the send counts as stalled: the time-out,
+// and the line time of 512 bytes, since a UART's FIFO or a USB adapter empties in chunks of up to
+// that many.
+uint32_t StallMs(int timeoutMs, uint32_t baud) {
+    constexpr uint32_t kLargestDrainChunk = 512;
+    return static_cast<uint32_t>(std::max(timeoutMs, 1)) + LineTimeMs(kLargestDrainChunk, baud);
+}
+
 } // namespace
 
 CSerialTransport::CSerialTransport(const SerialPlatform& platform)
@@ -29,7 +38,9 @@ CSerialTransport::~CSerialTransport() {
 std::string CSerialTransport::Open(std::string_view portName, int64_t baud) {
     const int result = m_port.Open(portName, baud);
     m_bOpen = true;
-    return result == SERIAL_OK ? std::string() : std::string(kOpenFailedText);
+    if (result == SERIAL_OK) return {};
+    m_openFacts = ::OpenFailureFacts(portName, baud, result, m_port.OpenFault());
+    return kOpenFailedText;
 }
 
 void CSerialTransport::Close() {
@@ -58,19 +69,29 @@ SendResult CSerialTransport::SendFrame(std::span<const uint8_t> message, int tim
     const uint32_t baud = m_port.Baud();
     const uint32_t start = m_clock.GetTickCount();
     const uint32_t lineTime = LineTimeMs(line.size(), baud);
-    const auto stallMs = static_cast<uint32_t>(std::max(timeoutMs, 1));
+    const uint32_t stallMs = StallMs(timeoutMs, baud);
     size_t written = 0;
     uint32_t lastQueued = UINT32_MAX;
     uint32_t lastMove = start;
+    SerialReady found;
     for (;;) {
+        bool allTaken = written == line.size();
+        // The controller cannot answer a frame it has not received: the first byte of its answer
+        // ends the wait for the line, before a hang-up that may follow the answer is noticed.
+        if (allTaken && found.bInput) {
+            if (watch.onProgress) watch.onProgress(line.size(), line.size());
+            return SendResult::Sent;
+        }
         size_t taken = 0;
-        if (m_port.WriteSome(std::span(line).subspan(written), taken) != SERIAL_OK)
-            return SendResult::Failed;
-        written += taken;
+        if (!allTaken) {
+            if (m_port.WriteSome(std::span(line).subspan(written), taken) != SERIAL_OK)
+                return SendResult::Failed;
+            written += taken;
+            allTaken = written == line.size();
+        }
         uint32_t queued = 0;
         if (m_port.OutputQueueCount(queued) != SERIAL_OK) return SendResult::Failed;
         const uint32_t now = m_clock.GetTickCount();
-        const bool allTaken = written == line.size();
         if (watch.onProgress) {
             const size_t gone = written - std::min<size_t>(queued, written);
             watch.onProgress(std::min<uint64_t>(gone, LineBytesIn(now - start, baud)), line.size());
@@ -80,13 +101,27 @@ SendResult CSerialTransport::SendFrame(std::span<const uint8_t> message, int tim
         if (taken > 0 || queued < lastQueued || (allTaken && queued == 0)) lastMove = now;
         lastQueued = queued;
         // A device that reports no queue (a pseudo-terminal) makes room in chunks: it stalls only
-        // once even the line time of what it took is a time-out past.
+        // once even the line time of what it took is a stall's time past.
         const bool queueSeen = queued > 0;
         if (now - lastMove >= stallMs &&
             (queueSeen || now - start >= LineTimeMs(written, baud) + stallMs))
             return SendResult::Failed;
         if (watch.goOn && !watch.goOn()) return SendResult::Cancelled;
-        m_clock.Sleep(CSerialPort::kPollIntervalMs);
+
+        // Room is awaited while bytes are left to write, an answer once all are taken, each for
+        // no longer than the watch may wait; room reported and then refused is not trusted at
+        // once again.
+        const bool roomRefused = !allTaken && taken == 0 && found.bRoom;
+        SerialReady wanted;
+        wanted.bInput = allTaken;
+        wanted.bRoom = !allTaken && !roomRefused;
+        uint32_t ms = roomRefused ? CSerialPort::kRefusedWriteRetryMs : kWatchIntervalMs;
+        if (allTaken) {
+            const uint32_t lineLeft = std::max(lineTime - std::min(lineTime, now - start),
+                                               LineTimeMs(queued, baud));
+            ms = std::clamp<uint32_t>(lineLeft, 1, kWatchIntervalMs);
+        }
+        if (m_port.Await(wanted, ms, found) != SERIAL_OK) return SendResult::Failed;
     }
 }
 
@@ -101,13 +136,23 @@ bool CSerialTransport::OverBound(const ReadWait& wait, uint32_t now) {
 int CSerialTransport::AwaitLineByte(const ReadWait& wait, uint8_t& lineByte) {
     const uint32_t start = m_clock.GetTickCount();
     for (;;) {
+        // The bound is looked at before every byte, so a line whose bytes never stop coming
+        // cannot outlast it.
+        if (OverBound(wait, m_clock.GetTickCount())) return READ_TIMEOUT;
         const int status = m_port.ReadByte(lineByte, 0);
         if (status == SERIAL_OK) return SERIAL_OK;
         if (status != SERIAL_NO_DATA) return READ_HARDWARE_ERROR;
         if (wait.pGoOn && *wait.pGoOn && !(*wait.pGoOn)()) return READ_CANCELLED;
         const uint32_t now = m_clock.GetTickCount();
-        if (now - start >= wait.timeoutMs || OverBound(wait, now)) return READ_TIMEOUT;
-        m_clock.Sleep(CSerialPort::kPollIntervalMs);
+        const uint32_t waited = now - start;
+        if (waited >= wait.timeoutMs || OverBound(wait, now)) return READ_TIMEOUT;
+        uint32_t ms = wait.timeoutMs - waited;
+        if (wait.pGoOn && *wait.pGoOn) ms = std::min(ms, kWatchIntervalMs);
+        if (wait.boundMs) ms = std::min(ms, *wait.boundMs - (now - wait.startTick));
+        SerialReady wanted;
+        wanted.bInput = true;
+        SerialReady found;
+        if (m_port.Await(wanted, ms, found) != SERIAL_OK) return READ_HARDWARE_ERROR;
     }
 }
 

@@ -31,17 +31,21 @@ inline constexpr const char* kOpenFailedText = "Opening serial port: The port is
 // then a version body of two bytes, a count and 255 text bytes, every body byte escaped.
 inline constexpr uint32_t kLongestResponseLineBytes = 1 + 3 + 2 * (3 + 255);
 
+// The longest a send or a read sleeps before it asks its watch (the caller's cancel check)
+// again: often enough for a progress bar and a Cancel button, rare enough to cost nothing.
+inline constexpr uint32_t kWatchIntervalMs = 20;
+
 enum class SendResult {
-    Sent,      // every byte has left the line
-    Failed,    // the port failed, or the line took nothing for a whole time-out
+    Sent,      // every byte has left the line, or the answer has begun
+    Failed,    // the port failed, or the line stalled
     Cancelled, // the watch's goOn said stop
 };
 
 // What a send may do while it waits for the line.
 struct SendWatch {
-    // Asked at every pause, every few milliseconds; false cancels the send.
+    // Asked at every wake-up, at least every kWatchIntervalMs; false cancels the send.
     std::function<bool()> goOn;
-    // Told, at every pause, how many line bytes of the frame have left of how many.
+    // Told, at every wake-up, how many line bytes of the frame have left of how many.
     std::function<void(size_t sent, size_t total)> onProgress;
 };
 
@@ -56,15 +60,18 @@ public:
     // Empty on success, kOpenFailedText on any failure. The transport counts as open in both
     // cases: sends then fail and reads report a hardware error.
     std::string Open(std::string_view portName, int64_t baud);
+    // After a failed Open: the port, its device and why, in one line (see OpenFailureFacts).
+    const std::string& OpenFailureFacts() const { return m_openFacts; }
     void Close();
     // The prefix of every later frame; kept across Close.
     void SetFrameAddress(uint32_t address);
 
     // Sends the start byte, the address prefix and the message, and returns once the frame has
     // left the line: no sooner than its bytes take at the port's rate, counted from the first
-    // byte written, and not before the device's output queue is empty. Failed at once when the
-    // transport is not open or the port fails, and when neither a byte was taken nor the queue
-    // shrank for timeoutMs.
+    // byte written, and not before the device's output queue is empty; or as soon as a byte
+    // comes back once all are written, since only a far end that received the frame answers.
+    // Failed at once when the transport is not open or the port fails, and when neither a byte
+    // was taken nor the queue shrank for timeoutMs plus the line time of 512 bytes.
     SendResult SendFrame(std::span<const uint8_t> message, int timeoutMs = 3000,
                          const SendWatch& watch = {});
     // Throws away what has not left the line yet, so that closing does not wait for it.
@@ -78,10 +85,11 @@ public:
     int ReadByte(int timeoutMs);
 
     // Reads one response frame. goOn is asked before each byte while a start byte is awaited and
-    // at every pause while any byte is awaited; false from it ends the read with READ_CANCELLED.
-    // Besides the time-out per byte, the whole response must be in within timeoutMs plus twice
-    // the line time of the longest legal response; past that the read ends with READ_TIMEOUT,
-    // so a line that chatters or dribbles cannot hold it for ever. Always sets result; the text (which may
+    // at least every kWatchIntervalMs while any byte is awaited; false from it ends the read with
+    // READ_CANCELLED. Besides the time-out per byte, the whole response must be in within
+    // timeoutMs plus twice the line time of the longest legal response, looked at before every
+    // byte; past that the read ends with READ_TIMEOUT, so a line that chatters or dribbles
+    // cannot hold it for ever. Always sets result; the text (which may
     // hold zero bytes) is non-empty only with READ_COMPLETE: for type 1 the two version bytes
     // and the counted text, for types 2 and 3 the one code byte.
     std::string ReadResponse(const std::function<bool()>& goOn, int timeoutMs, int& result);
@@ -105,4 +113,5 @@ private:
     CClock& m_clock;
     CSerialPort m_port;
     std::vector<uint8_t> m_prefix;
+    std::string m_openFacts;
 };

@@ -1,6 +1,7 @@
 // own
 #include "view/grid_accessible.h"
 #include "framework/qt/cp1252.h"
+#include "view/grid_header_accessible.h"
 #include "view/grid_spot.h"
 #include "view/station_cells.h"
 #include "view/station_view.h"
@@ -60,8 +61,12 @@ public:
     }
 
     bool isSelected() const override { return state().selected; }
-    QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
-    QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
+    QList<QAccessibleInterface*> columnHeaderCells() const override {
+        return {m_table.PartAt(-1, m_nColumn)};
+    }
+    QList<QAccessibleInterface*> rowHeaderCells() const override {
+        return {m_table.PartAt(m_nRow, -1)};
+    }
     int columnIndex() const override { return m_nColumn; }
     int rowIndex() const override { return m_nRow; }
     int columnExtent() const override { return 1; }
@@ -88,6 +93,18 @@ QAccessibleInterface* GridFactory(const QString&, QObject* object) {
     if (auto* grid = dynamic_cast<CStationGrid*>(object)) return new CGridAccessible(*grid);
     return nullptr;
 }
+
+// Where a cell or header of `table` sits, from -1 for the headers; nothing for another object.
+std::optional<std::pair<int, int>> PlaceOf(const CGridAccessible& table,
+                                           const QAccessibleInterface* part) {
+    if (const auto* cell = dynamic_cast<const CGridCellAccessible*>(part); cell && cell->Is(table))
+        return std::pair{cell->rowIndex(), cell->columnIndex()};
+    if (const auto* header = dynamic_cast<const CGridHeaderAccessible*>(part);
+        header && header->Is(table))
+        return std::pair{header->RowIndex(), header->ColumnIndex()};
+    return std::nullopt;
+}
+
 } // namespace
 
 void InstallGridAccessibility() {
@@ -99,7 +116,7 @@ void InstallGridAccessibility() {
 }
 
 void NotifyActiveCell(CStationGrid& grid) {
-    if (!QAccessible::isActive() || !grid.hasFocus()) return;
+    if (!grid.hasFocus()) return;
     auto* table = dynamic_cast<CGridAccessible*>(QAccessible::queryAccessibleInterface(&grid));
     const auto active = table != nullptr ? table->ActiveCell() : std::nullopt;
     if (!active) return;
@@ -129,20 +146,22 @@ QString CGridAccessible::text(QAccessible::Text type) const {
     return QAccessibleWidget::text(type);
 }
 
+// The children as a QTableView gives them: the corner and the column headers first, then each
+// row with its header before its cells.
 int CGridAccessible::childCount() const {
-    return rowCount() * columnCount();
+    return (rowCount() + 1) * (columnCount() + 1);
 }
 
 QAccessibleInterface* CGridAccessible::child(int index) const {
-    const int columns = columnCount();
-    if (index < 0 || columns == 0) return nullptr;
-    return cellAt(index / columns, index % columns);
+    const int stride = columnCount() + 1;
+    if (index < 0) return nullptr;
+    return PartAt(index / stride - 1, index % stride - 1);
 }
 
 int CGridAccessible::indexOfChild(const QAccessibleInterface* child) const {
-    const auto* cell = dynamic_cast<const CGridCellAccessible*>(child);
-    if (cell == nullptr || !cell->Is(*this)) return -1;
-    return cell->rowIndex() * columnCount() + cell->columnIndex();
+    const auto place = PlaceOf(*this, child);
+    if (!place) return -1;
+    return (place->first + 1) * (columnCount() + 1) + place->second + 1;
 }
 
 QAccessibleInterface* CGridAccessible::childAt(int x, int y) const {
@@ -158,14 +177,23 @@ QAccessibleInterface* CGridAccessible::focusChild() const {
 }
 
 QAccessibleInterface* CGridAccessible::cellAt(int row, int column) const {
-    if (row < 0 || column < 0 || row >= rowCount() || column >= columnCount()) return nullptr;
+    if (row < 0 || column < 0) return nullptr;
+    return PartAt(row, column);
+}
+
+QAccessibleInterface* CGridAccessible::PartAt(int row, int column) const {
+    if (row < -1 || column < -1 || row >= rowCount() || column >= columnCount()) return nullptr;
     const std::pair key{row, column};
     auto found = m_cells.find(key);
     if (found == m_cells.end()) {
         auto* self = const_cast<CGridAccessible*>(this);
-        const QAccessible::Id id =
-            QAccessible::registerAccessibleInterface(new CGridCellAccessible(*self, row, column));
-        found = m_cells.emplace(key, id).first;
+        QAccessibleInterface* part = nullptr;
+        if (row >= 0 && column >= 0) {
+            part = new CGridCellAccessible(*self, row, column);
+        } else {
+            part = new CGridHeaderAccessible(*self, row, column);
+        }
+        found = m_cells.emplace(key, QAccessible::registerAccessibleInterface(part)).first;
     }
     return QAccessible::accessibleInterface(found->second);
 }

@@ -17,7 +17,7 @@
 
 // Installs the factory once per process; later calls do nothing.
 void InstallGridAccessibility();
-// Tells screen readers that the grid's active cell moved, while the grid has the focus.
+// Tells screen readers which cell has the focus, while the grid has it.
 void NotifyActiveCell(CStationGrid& grid);
 
 class CGridAccessible : public QAccessibleWidget, public QAccessibleTableInterface {
@@ -38,6 +38,8 @@ public:
     QAccessibleInterface* caption() const override { return nullptr; }
     QAccessibleInterface* summary() const override { return nullptr; }
     QAccessibleInterface* cellAt(int row, int column) const override;
+    // A cell, or with row or column -1 the header of that column or row (both: the corner).
+    QAccessibleInterface* PartAt(int row, int column) const;
     int selectedCellCount() const override;
     QList<QAccessibleInterface*> selectedCells() const override;
     QString columnDescription(int column) const override;
@@ -61,11 +63,12 @@ public:
     std::optional<bool> IsOn(int row, int column) const;
     // Switches the cell as a click would: it becomes the active cell and is chosen.
     void Toggle(int row, int column);
-    // In screen coordinates; empty while the cell is scrolled out of sight.
+    // In screen coordinates, with -1 for a header; empty while it is scrolled out of sight.
     QRect CellRect(int row, int column) const;
     // The grid's active cell, from 0; nothing when there is none.
     std::optional<std::pair<int, int>> ActiveCell() const;
 
 private:
+    // The cells and headers handed out, by place.
     mutable std::map<std::pair<int, int>, QAccessible::Id> m_cells;
 };

@@ -52,8 +52,9 @@ void CGridHover::ShowTip(const QHelpEvent& help) {
         return;
     }
     // Shown while the pointer stays on this header, so the next header brings its own name.
-    QToolTip::showText(help.globalPos(), FromCp1252(doc->m_strZoneNames[spot.col - 1]),
-                       &m_view.m_Grid, *rect);
+    const std::string text = doc->m_strZoneNames[spot.col - 1] + "\nPaged by " +
+                             ZonePagingText(*doc, spot.col).value_or("");
+    QToolTip::showText(help.globalPos(), FromCp1252(text), &m_view.m_Grid, *rect);
 }
 
 void CGridHover::Refresh() {
@@ -67,6 +68,7 @@ void CGridHover::FollowPointer(const QPoint& pos) {
     std::optional<std::string> text;
     if (doc != nullptr && spot.kind == KV_HIT_CELL)
         text = CellStatusText(*doc, m_view.ShownStation(), spot.row, spot.col);
+    if (doc != nullptr && spot.kind == KV_HIT_COLHEADER) text = ColumnStatusText(*doc, spot.col);
     SendStatus(text ? FromCp1252(*text) : QString());
 }
 

@@ -1,9 +1,10 @@
 #pragma once
 // CGridHover: what the station grid tells about the place under the pointer. A column header's
-// tooltip is its zone's name; over a cell the status bar reads "HB-03 · Zone 5: Lobby · On",
+// tooltip is its zone's name and how many buttons on which stations page it, as the status bar
+// says it there too; over a cell the status bar reads "HB-03 · Zone 5: Lobby · On",
 // sent up as a status tip that the main window shows, and cleared when the pointer leaves the
-// cells; a change under a resting pointer (Undo, a key) updates it through Refresh. It watches the
-// view's grid and belongs to it; the view must outlive it.
+// cells and headers; a change under a resting pointer (Undo, a key) updates it through Refresh. It
+// watches the view's grid and belongs to it; the view must outlive it.
 
 // Qt
 #include <QObject>

@@ -1,7 +1,8 @@
 // own
 #include "view/station_cells.h"
-#include "model/config_edits.h"
 #include "framework/format_text.h"
+#include "model/config_edits.h"
+#include "model/zone_usage.h"
 
 // std
 #include <algorithm>
@@ -16,7 +17,7 @@ bool ShowsSoftButtons(int type) {
 }
 
 int GridRowCount(int type) {
-    return ShowsSoftButtons(type) ? type + CKVDoc::kSoftButtonCount : type;
+    return ShowsSoftButtons(type) ? type + kSoftButtonCount : type;
 }
 
 std::string RowLabel(int type, int row) {
@@ -46,7 +47,7 @@ int RowOfButton(const CKVDoc& doc, int station, CButtonRef button) {
 }
 
 bool ZoneColumnExists(const CKVDoc& doc, int col) {
-    return col >= 1 && col <= doc.m_nMaxZones && col <= CKVDoc::kZoneCount;
+    return col >= 1 && col <= doc.m_nMaxZones && col <= kMaxZones;
 }
 
 std::vector<CZoneSwitch> SwitchesOfBlock(const CKVDoc& doc, int station, int firstRow, int firstCol,
@@ -81,7 +82,7 @@ bool SetButtonName(CKVDoc& doc, int station, int row, const std::string& name, u
     const auto button = ButtonRefOfRow(doc, station, row);
     if (!button) return false;
     if (FindButton(doc, *button)->GetName() == name) return true;
-    if (name.size() > CBtn::kMaxName) return false;
+    if (name.size() > kMaxButtonName) return false;
     doc.Perform(std::make_unique<CButtonNameEdit>(doc, *button, name, session));
     return true;
 }
@@ -113,4 +114,33 @@ std::string StationListEntry(const CStation& station, bool showAddresses) {
     if (!showAddresses) return station.GetName();
     return std::to_string(station.m_nPort) + "-" + std::to_string(station.m_nAddress) + ": " +
            station.GetName();
+}
+
+std::string StationCaption(const CStation& station) {
+    if (!station.GetName().empty()) return station.GetName();
+    return FormatText("[%d-%d]", station.m_nPort, station.m_nAddress);
+}
+
+std::optional<std::string> ZonePagingText(const CKVDoc& doc, int col) {
+    if (!ZoneColumnExists(doc, col)) return std::nullopt;
+    const std::vector<CButtonRef> buttons = ButtonsPagingZone(doc, col - 1);
+    if (buttons.empty()) return "no button";
+    std::string where;
+    int last = -2;
+    for (const CButtonRef& button : buttons) {
+        if (button.station == last) continue;
+        last = button.station;
+        where += where.empty() ? "" : ", ";
+        where +=
+            button.IsSoft() ? "the soft buttons" : StationCaption(*doc.m_pStations[button.station]);
+    }
+    return FormatText("%d button%s on ", static_cast<int>(buttons.size()),
+                      buttons.size() == 1 ? "" : "s") +
+           where;
+}
+
+std::optional<std::string> ColumnStatusText(const CKVDoc& doc, int col) {
+    const auto paging = ZonePagingText(doc, col);
+    if (!paging) return std::nullopt;
+    return ZoneCaption(doc, col) + " \xB7 paged by " + *paging;
 }

@@ -53,5 +53,13 @@ std::string ZoneCaption(const CKVDoc& doc, int col);
 // Windows-1252); nothing when the cell does not exist.
 std::optional<std::string> CellStatusText(CKVDoc& doc, int station, int row, int col);
 
+// Which buttons page the zone of column `col`, for its header: "2 buttons on Front desk, Dock
+// Door", "1 button on the soft buttons", "no button"; nothing when the column does not exist.
+std::optional<std::string> ZonePagingText(const CKVDoc& doc, int col);
+// What the status bar says of a column header: "Zone 5: Lobby \xB7 paged by 2 buttons on ...".
+std::optional<std::string> ColumnStatusText(const CKVDoc& doc, int col);
+// A station as the zone's lists name it: its name, or "[3-7]" while it has none.
+std::string StationCaption(const CStation& station);
+
 // The station's entry in the list: its name, or "port-address: name" with addresses shown.
 std::string StationListEntry(const CStation& station, bool showAddresses);

@@ -1,8 +1,9 @@
 // own
 #include "view/station_clipboard.h"
+#include "framework/format_text.h"
+#include "framework/qt/cp1252.h"
 #include "model/config_edits.h"
 #include "model/station_paste.h"
-#include "framework/format_text.h"
 #include "view/station_view.h"
 
 // Qt
@@ -14,6 +15,7 @@
 
 // std
 #include <memory>
+#include <string>
 
 namespace {
 // How long the status bar says what a paste left out.
@@ -21,7 +23,7 @@ constexpr int kStatusMilliseconds = 5000;
 
 void ShowStatus(CStationView& view, const std::string& text) {
     if (auto* frame = qobject_cast<QMainWindow*>(view.window()))
-        frame->statusBar()->showMessage(QString::fromStdString(text), kStatusMilliseconds);
+        frame->statusBar()->showMessage(FromCp1252(text), kStatusMilliseconds);
 }
 
 // The clipboard's station as JSON text: its own type first, else plain text.
@@ -87,12 +89,15 @@ void PasteStation(CStationView& view) {
         CStationListEdit::Insert(*doc, position, std::move(pasted->station), "Paste Station"));
     doc->m_nCurStation = position;
     view.ShowStation(position);
+    std::string status = pasted->moved ? MovedStationStatus(*doc->m_pStations[position]) : "";
     if (pasted->droppedZones > 0)
-        ShowStatus(view, FormatText("%d zone(s) above zone %d left out of the pasted station",
-                                    pasted->droppedZones, doc->m_nMaxZones));
+        status += (status.empty() ? "" : "; ") +
+                  FormatText("%d zone(s) above zone %d left out of the pasted station",
+                             pasted->droppedZones, doc->m_nMaxZones);
+    if (!status.empty()) ShowStatus(view, status);
 }
 
 bool CanPaste(CStationView& view) {
     if (FocusedTextBox(view) != nullptr) return QApplication::clipboard()->mimeData() != nullptr;
-    return view.GetDocument() != nullptr && !ClipboardStation().isEmpty();
+    return view.GetDocument() != nullptr && HoldsStation(ClipboardStation().toStdString());
 }

@@ -3,6 +3,7 @@
 #include "model/config_edits.h"
 #include "model/kv_doc.h"
 #include "model/station_fields.h"
+#include "model/station_gate.h"
 #include "model/ui/max_zones_dlg.h"
 #include "model/ui/station_properties_dlg.h"
 #include "view/station_view.h"
@@ -43,6 +44,16 @@ CStationCommands::CStationCommands(const CProgramSettings& settings) : m_setting
 
 void CStationCommands::NewStation(CStationView& view, CKVDoc& doc, int number, int position,
                                   const char* text) {
+    // With every pair taken the dialog proposes 1-1 and refuses it on OK; a full document that
+    // still has a pair free (another used twice) is refused before the dialog.
+    int port = 0, address = 0;
+    doc.FindFreePortAddress(port, address);
+    if (port != 0 && CheckStationAdd(doc) == StationGate::Full) {
+        const CStationRefusal refusal = FullRefusal();
+        doc.Ui().MessageBox(refusal.text, refusal.caption);
+        FocusGrid(view);
+        return;
+    }
     auto station = std::make_unique<CStation>();
     station->SetName("Station" + std::to_string(number));
     CStationFields fields = FieldsForNew(doc, *station);

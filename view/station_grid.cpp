@@ -7,6 +7,7 @@
 #include "view/station_view.h"
 
 // Qt
+#include <QAccessible>
 #include <QKeyEvent>
 
 // std
@@ -81,10 +82,17 @@ void CStationGrid::PaintActiveCell(bool on) {
 void CStationGrid::OnGridEvent401() {
     if (!m_bFollowActiveCell) return;
     m_view.ShowActiveCellTexts();
-    NotifyActiveCell(*this);
+    // Only while a screen reader listens: each cell told of is kept until the grid goes.
+    if (QAccessible::isActive()) NotifyActiveCell(*this);
 }
 
 bool CStationGrid::PassToGrid(uint32_t msg, KVWPARAM wParam, KVLPARAM lParam) {
+    if (msg == KV_WM_SETFOCUS) {
+        // Qt tells screen readers of the table's focus after this; the cell is told after that,
+        // so that the reader lands on the cell.
+        QMetaObject::invokeMethod(
+            this, [this] { NotifyActiveCell(*this); }, Qt::QueuedConnection);
+    }
     if (msg == KV_WM_KEYDOWN && (wParam == KV_VK_INSERT || wParam == KV_VK_DELETE)) {
         // With Shift or Ctrl these are the clipboard keys, which have no command here.
         if ((lParam & (KV_MK_SHIFT | KV_MK_CONTROL)) == 0) {

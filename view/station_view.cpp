@@ -1,6 +1,7 @@
 // own
 #include "view/station_view.h"
 #include "framework/qt/cp1252.h"
+#include "model/limits.h"
 #include "view/grid_accessible.h"
 #include "view/grid_hover.h"
 #include "view/pane_focus.h"
@@ -10,9 +11,11 @@
 #include "view/station_list_width.h"
 #include "view/station_pane.h"
 #include "view/station_splitter.h"
+#include "view/zone_stations.h"
 
 // Qt
 #include <QApplication>
+#include <QKeyEvent>
 #include <QResizeEvent>
 #include <QSignalBlocker>
 
@@ -22,7 +25,7 @@
 namespace {
 // The grid: 99 zone columns 750 wide and a row header as wide as "XXXXXX" plus 2, both in
 // 1/256 of a character.
-constexpr int32_t kZoneColumns = 99;
+constexpr int32_t kZoneColumns = kMaxZones;
 constexpr int32_t kColumnWidth = 750;
 constexpr int32_t kHeaderWidth = (6 + 2) * 256;
 
@@ -33,6 +36,8 @@ const CommandEntry<CStationView> kViewCommands[] = {
     {ID_EDIT_ADD_STATION, &CStationView::OnAddStation, &CStationView::OnUpdateStationCommand},
     {ID_EDIT_INSERT_STATION, &CStationView::OnInsertStation, &CStationView::OnUpdateStationCommand},
     {ID_EDIT_DELETE_STATION, &CStationView::OnDeleteStation, &CStationView::OnUpdateStationCommand},
+    {ID_EDIT_STATION_PROPERTIES, &CStationView::OnEditStation,
+     &CStationView::OnUpdateStationCommand},
     {ID_NEXT_PANE, &CStationView::OnNextPane},
     {ID_PREV_PANE, &CStationView::OnPrevPane},
     {ID_EDIT_UNDO, &CStationView::OnEditUndo, &CStationView::OnUpdateEditUndo},
@@ -48,7 +53,8 @@ CStationView::CStationView(CGraphicsDll& dll, const CProgramSettings& settings,
     : CQtView(parent), m_StationList(this), m_ZoneNameEdit(this), m_LcdTextEdit(this),
       m_Grid(dll, *this), m_settings(settings), m_pEditing(editing),
       m_nListWidth(ReadStationListWidth()) {
-    m_LcdTextEdit.m_nLimit = static_cast<int32_t>(CBtn::kMaxName);
+    m_ZoneNameEdit.m_nLimit = static_cast<int32_t>(kMaxZoneName);
+    m_LcdTextEdit.m_nLimit = static_cast<int32_t>(kMaxButtonName);
     // Clicking the view's background sends the focus on to the grid.
     setFocusPolicy(Qt::ClickFocus);
     setBackgroundRole(QPalette::Base);
@@ -75,6 +81,8 @@ void CStationView::CreateChildren() {
     connect(&m_StationList, &QListWidget::currentRowChanged, this,
             [this](int row) { OnStationSelected(row); });
     connect(&m_StationList, &QListWidget::itemDoubleClicked, this, [this] { OnEditStation(); });
+    // Enter opens the properties as a double-click does, for the keyboard.
+    m_StationList.installEventFilter(this);
 
     m_ZoneNameEdit.setObjectName(QStringLiteral("edit%1").arg(IDC_ZONE_NAME));
     m_LcdTextEdit.setObjectName(QStringLiteral("edit%1").arg(IDC_LCD_TEXT));
@@ -94,6 +102,7 @@ void CStationView::CreateChildren() {
     m_pSplitter->onListWidthChosen = [](int width) { StoreStationListWidth(width); };
 
     m_pHover = new CGridHover(*this);
+    new CZoneStations(*this);
     InstallGridAccessibility();
 }
 
@@ -198,7 +207,7 @@ void CStationView::BuildGrid(const CKVDoc& doc, const CStation& station) {
     for (int j = 0; j < type; ++j)
         PaintZones(doc, station.m_Buttons[j], j + 1);
     if (ShowsSoftButtons(type)) {
-        for (int k = 0; k < CKVDoc::kSoftButtonCount; ++k)
+        for (int k = 0; k < kSoftButtonCount; ++k)
             PaintZones(doc, doc.m_SoftButtons[k], type + k + 1);
         // The block of the last hard row and the first soft row, for the line between them.
         dll.SSSetSelection(h, type, 1, type + 1, kZoneColumns);
@@ -341,6 +350,13 @@ void CStationView::MovePaneFocus(bool forward) {
 }
 
 bool CStationView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == &m_StationList && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            OnEditStation();
+            return true;
+        }
+    }
     if (event->type() == QEvent::FocusOut &&
         (watched == &m_ZoneNameEdit || watched == &m_LcdTextEdit))
         NewEditSession();

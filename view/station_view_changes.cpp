@@ -103,6 +103,8 @@ void CStationView::StepHistory(const CDocEdit* (CEditHistory::*step)()) {
     CKVDoc* doc = GetDocument();
     CEditHistory* history = doc != nullptr ? doc->History() : nullptr;
     if (history == nullptr) return;
+    // What was typed into a box so far is one step of its own, as when the focus leaves the box.
+    NewEditSession();
     const CDocEdit* edit = (history->*step)();
     if (edit == nullptr || edit->Item() < 0) return;
     const int station = std::min(edit->Item(), static_cast<int>(doc->m_pStations.size()) - 1);

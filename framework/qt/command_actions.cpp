@@ -7,11 +7,9 @@
 #include <QMenu>
 
 namespace {
-// The command's own text in place of the item's, the shortcut after the tab kept.
+// The command's own text in place of the item's; the shortcut is the action's own.
 void SetMenuText(QAction& action, const std::string& text) {
-    const QString old = action.text();
-    const qsizetype tab = old.indexOf(QLatin1Char('\t'));
-    action.setText(FromCp1252(text) + (tab < 0 ? QString() : old.mid(tab)));
+    action.setText(FromCp1252(text));
 }
 } // namespace
 

@@ -34,17 +34,27 @@ QStringList NameFilters(const FileDialogRequest& request) {
 
 std::optional<std::string> AskFileName(QWidget* parent, const FileDialogRequest& request,
                                        QFileDialog::AcceptMode mode) {
+    int filterIndex = 0;
+    return AskFileName(parent, request, mode, filterIndex);
+}
+
+std::optional<std::string> AskFileName(QWidget* parent, const FileDialogRequest& request,
+                                       QFileDialog::AcceptMode mode, int& filterIndex) {
     QFileDialog dialog(parent, FromCp1252(request.title));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(request.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.overwritePrompt);
-    dialog.setNameFilters(NameFilters(request));
+    const QStringList filters = NameFilters(request);
+    dialog.setNameFilters(filters);
+    if (filterIndex >= 0 && filterIndex < filters.size())
+        dialog.selectNameFilter(filters[filterIndex]);
     ApplyDialogColours(dialog);
     if (!request.initialName.empty())
         dialog.selectFile(QFile::decodeName(QByteArray::fromStdString(request.initialName)));
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     const QStringList chosen = dialog.selectedFiles();
     if (chosen.isEmpty()) return std::nullopt;
+    filterIndex = static_cast<int>(filters.indexOf(dialog.selectedNameFilter()));
     return QFile::encodeName(chosen.first()).toStdString();
 }

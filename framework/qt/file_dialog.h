@@ -19,6 +19,10 @@ class QWidget;
 // The chosen path, or nothing when the user cancelled.
 std::optional<std::string> AskFileName(QWidget* parent, const FileDialogRequest& request,
                                        QFileDialog::AcceptMode mode);
+// As above, starting on the filter `filterIndex` (an index in request.filters) and leaving there
+// the one the user chose.
+std::optional<std::string> AskFileName(QWidget* parent, const FileDialogRequest& request,
+                                       QFileDialog::AcceptMode mode, int& filterIndex);
 
 // Qt filter strings for the request's filters: "Name (pattern)" as given, patterns separated by
 // ';' become a list, and "*.*" matches every file, with or without a dot in its name.

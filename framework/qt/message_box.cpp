@@ -7,6 +7,7 @@
 // Qt
 #include <QAbstractButton>
 #include <QGuiApplication>
+#include <QLabel>
 
 // std
 #include <array>
@@ -81,10 +82,16 @@ private:
 } // namespace
 
 MsgAnswer ShowMessageBox(QWidget* parent, const std::string& text, const std::string& caption,
-                         MsgButtons buttons, MsgIcon icon) {
+                         MsgButtons buttons, MsgIcon icon, const std::string& facts) {
     QMessageBox box(QtIconOf(icon), FromCp1252(caption), FromCp1252(text),
                     StandardButtonsOf(buttons), parent);
     box.setTextFormat(Qt::PlainText);
+    if (!facts.empty()) {
+        box.setInformativeText(FromCp1252(facts));
+        // Plain text too: a file or device name is never read as markup.
+        if (auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_informativelabel")))
+            label->setTextFormat(Qt::PlainText);
+    }
     box.setDefaultButton(StandardButtonOf(DefaultAnswer(buttons)));
     box.setEscapeButton(StandardButtonOf(EscapeAnswer(buttons)));
     ApplyDialogColours(box);

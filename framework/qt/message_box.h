@@ -17,8 +17,9 @@
 class QWidget;
 
 // Runs the box modally over `parent` (none: over nothing) and returns the button chosen.
+// `facts`, when given, is the further text under the main one.
 MsgAnswer ShowMessageBox(QWidget* parent, const std::string& text, const std::string& caption,
-                         MsgButtons buttons, MsgIcon icon);
+                         MsgButtons buttons, MsgIcon icon, const std::string& facts = {});
 
 // The first button's answer, which Enter gives: Ok or Yes.
 MsgAnswer DefaultAnswer(MsgButtons buttons);

@@ -12,6 +12,11 @@ MsgAnswer CQtUiServices::MessageBox(const std::string& text, const std::string& 
     return ShowMessageBox(QApplication::activeWindow(), text, caption, buttons, icon);
 }
 
+void CQtUiServices::MessageBoxWithFacts(const std::string& text, const std::string& facts) {
+    ShowMessageBox(QApplication::activeWindow(), text, kAppTitle, MsgButtons::Ok, MsgIcon::None,
+                   facts);
+}
+
 std::optional<std::string> CQtUiServices::AskOpenFileName(const FileDialogRequest& request) {
     return AskFileName(QApplication::activeWindow(), request, QFileDialog::AcceptOpen);
 }

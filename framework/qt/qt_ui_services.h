@@ -9,6 +9,7 @@ class CQtUiServices : public CUiServices {
 public:
     MsgAnswer MessageBox(const std::string& text, const std::string& caption, MsgButtons buttons,
                          MsgIcon icon) override;
+    void MessageBoxWithFacts(const std::string& text, const std::string& facts) override;
     std::optional<std::string> AskOpenFileName(const FileDialogRequest& request) override;
     std::optional<std::string> AskSaveFileName(const FileDialogRequest& request) override;
     void BeginWaitCursor() override;

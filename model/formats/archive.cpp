@@ -92,8 +92,13 @@ void CArchive::WriteObjectTag(const CRuntimeClass& cls) {
     ++m_nNextNumber; // the object's own number
 }
 
-void CArchive::ThrowEndOfFile() {
-    throw CArchiveException(CArchiveException::EndOfFile);
+void CArchive::ThrowEndOfFile() const {
+    // Where the data runs out.
+    throw CArchiveException(CArchiveException::EndOfFile, m_source.size());
+}
+
+void CArchive::Throw(CArchiveException::Cause cause) const {
+    throw CArchiveException(cause, m_nPos);
 }
 
 uint8_t CArchive::ReadByte() {
@@ -158,12 +163,12 @@ uint32_t CArchive::ReadCount() {
 const CRuntimeClass& CArchive::ReadClassRecord() {
     const uint16_t schema = ReadWord();
     const uint16_t nameLength = ReadWord();
-    if (nameLength > kMaxClassName) throw CArchiveException(CArchiveException::BadClass);
+    if (nameLength > kMaxClassName) Throw(CArchiveException::BadClass);
     const auto name = ReadBytes(nameLength);
     const CRuntimeClass* cls =
         FindRuntimeClass({reinterpret_cast<const char*>(name.data()), name.size()});
-    if (!cls) throw CArchiveException(CArchiveException::BadClass);
-    if (schema != cls->m_wSchema) throw CArchiveException(CArchiveException::BadSchema);
+    if (!cls) Throw(CArchiveException::BadClass);
+    if (schema != cls->m_wSchema) Throw(CArchiveException::BadSchema);
     m_classes.emplace_back(cls, m_nNextNumber++);
     return *cls;
 }
@@ -193,10 +198,10 @@ void CArchive::ReadNewObjectTag(const CRuntimeClass& expected) {
         if (!isClass) {
             // A null element, or an object that would sit in a list twice.
             if (number == 0 || (number < m_nNextNumber && !LoadedClass(number))) RefuseContent();
-            throw CArchiveException(CArchiveException::BadIndex);
+            Throw(CArchiveException::BadIndex);
         }
         cls = LoadedClass(number);
-        if (!cls) throw CArchiveException(CArchiveException::BadIndex);
+        if (!cls) Throw(CArchiveException::BadIndex);
     }
     if (cls != &expected) RefuseContent();
     ++m_nNextNumber;
@@ -214,5 +219,5 @@ std::size_t CArchive::BoundedCount(uint32_t count, std::size_t minBytes) const {
 }
 
 void CArchive::RefuseContent() const {
-    throw CArchiveException(CArchiveException::InvalidContent);
+    Throw(CArchiveException::InvalidContent);
 }

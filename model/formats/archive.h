@@ -28,10 +28,11 @@ public:
         BadIndex,       // an object or class number that was never assigned
         InvalidContent, // well-formed data that a configuration cannot hold
     };
-    explicit CArchiveException(Cause cause) : m_cause(cause) {}
+    CArchiveException(Cause cause, std::size_t offset) : m_cause(cause), m_nOffset(offset) {}
     const char* what() const noexcept override;
 
     Cause m_cause;
+    std::size_t m_nOffset; // the byte of the data at which reading stopped
 };
 
 class CArchive {
@@ -93,7 +94,8 @@ private:
         if (n > Remaining()) [[unlikely]]
             ThrowEndOfFile();
     }
-    [[noreturn]] static void ThrowEndOfFile();
+    [[noreturn]] void ThrowEndOfFile() const;
+    [[noreturn]] void Throw(CArchiveException::Cause cause) const;
     uint32_t ReadTextLength(bool& wide);
     const CRuntimeClass& ReadClassRecord();
     const CRuntimeClass* LoadedClass(uint32_t number) const;

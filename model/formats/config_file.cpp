@@ -13,7 +13,6 @@ constexpr std::size_t kHeaderField = 62;
 constexpr std::string_view kHeaderText =
     "; KVX Corvantine source file, Quellton/Vintrella Inc. \r\n\r\n";
 constexpr uint16_t kFirstTooNewVersion = 259;
-constexpr uint32_t kMaxStations = CStation::kMaxPort * CStation::kMaxAddress;
 // A CStation record needs at least its tag, type, name, port and address.
 constexpr std::size_t kMinStationRecord = 2 + 1 + 1 + 2 + 2;
 

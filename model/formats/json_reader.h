@@ -27,7 +27,7 @@ public:
         throw CJsonRefusal{(m_path.empty() ? std::string("top level") : m_path) + ": " + why};
     }
     // A refused setter.
-    void Check(bool accepted, const char* accepts) const {
+    void Check(bool accepted, const std::string& accepts) const {
         if (!accepted) Refuse(Excerpt(m_value.dump()) + " refused (" + accepts + ")");
     }
 
@@ -69,10 +69,14 @@ public:
         if (m_value.is_number_integer()) Refuse(m_value.dump() + " refused (out of range)");
         Refuse("expected an integer, found " + Type());
     }
-    // The text in Windows-1252.
+    // The text in Windows-1252; never with a control character, which no name or text the
+    // editor takes can hold.
     std::string Text() const {
         if (!m_value.is_string()) Refuse("expected a text, found " + Type());
-        auto text = Utf8ToCp1252(m_value.get_ref<const std::string&>());
+        const std::string& utf8 = m_value.get_ref<const std::string&>();
+        if (ForTerminal(utf8) != utf8)
+            Refuse(Excerpt(m_value.dump()) + " refused (a control character)");
+        auto text = Utf8ToCp1252(utf8);
         if (!text)
             Refuse(Excerpt(m_value.dump()) + " refused (a character without a Windows-1252 form)");
         return *text;

@@ -2,6 +2,19 @@
 #include "model/formats/station_json.h"
 #include "platform/cp1252.h"
 
+// std
+#include <string>
+
+namespace {
+std::string AtMost(std::size_t length) {
+    return "at most " + std::to_string(length) + " characters";
+}
+} // namespace
+
+std::string OneTo(int highest) {
+    return "1 to " + std::to_string(highest);
+}
+
 nlohmann::ordered_json ButtonToJson(const CBtn& button) {
     auto zones = nlohmann::ordered_json::array();
     for (const CZone& zone : button.m_pZones)
@@ -24,8 +37,7 @@ nlohmann::ordered_json StationToJson(const CStation& station) {
 
 void ReadButton(const CJsonReader& in, CBtn& button, int maxZones) {
     in.Object({"name", "zones"});
-    if (in.Has("name"))
-        in["name"].Check(button.SetName(in["name"].Text()), "at most 16 characters");
+    if (in.Has("name")) in["name"].Check(button.SetName(in["name"].Text()), AtMost(kMaxButtonName));
     if (!in.Has("zones")) return;
     const CJsonReader zones = in["zones"];
     const std::size_t count = zones.Array(0, kMaxZones);
@@ -46,12 +58,15 @@ std::unique_ptr<CStation> ReadStation(const CJsonReader& in, int maxZones) {
     if (in.Has("type"))
         in["type"].Check(station->SetType(in["type"].Int()), "3, 4, 9, 10, 47 or 48");
     if (in.Has("name"))
-        in["name"].Check(station->SetName(in["name"].Text()), "at most 25 characters");
-    if (in.Has("port")) in["port"].Check(station->SetPort(in["port"].Int()), "1 to 16");
-    if (in.Has("address")) in["address"].Check(station->SetAddress(in["address"].Int()), "1 to 15");
-    if (in.Has("group")) in["group"].Check(station->SetGroup(in["group"].Int()), "0 to 16");
+        in["name"].Check(station->SetName(in["name"].Text()), AtMost(kMaxStationName));
+    if (in.Has("port")) in["port"].Check(station->SetPort(in["port"].Int()), OneTo(kMaxPort));
+    if (in.Has("address"))
+        in["address"].Check(station->SetAddress(in["address"].Int()), OneTo(kMaxAddress));
+    if (in.Has("group"))
+        in["group"].Check(station->SetGroup(in["group"].Int()),
+                          "0 to " + std::to_string(kMaxGroup));
     if (in.Has("lcdText"))
-        in["lcdText"].Check(station->SetLcdText(in["lcdText"].Text()), "at most 16 characters");
+        in["lcdText"].Check(station->SetLcdText(in["lcdText"].Text()), AtMost(kMaxLcdText));
     if (in.Has("buttons")) {
         const CJsonReader buttons = in["buttons"];
         const std::size_t count = buttons.Array(0, static_cast<std::size_t>(station->m_nType));

@@ -13,9 +13,12 @@
 // std
 #include <memory>
 #include <nlohmann/json.hpp>
+#include <string>
 
 nlohmann::ordered_json ButtonToJson(const CBtn& button);
 nlohmann::ordered_json StationToJson(const CStation& station);
+// "1 to <highest>": how a refusal names the range of a number.
+std::string OneTo(int highest);
 
 // Through the model's setters and the zone toggle; zones above `maxZones` are refused. Throws
 // CJsonRefusal at the first value refused.

@@ -11,5 +11,7 @@ inline constexpr std::size_t kExcerptCharacters = 60;
 // `text` (UTF-8) when it has at most 60 characters, otherwise its first 60 followed by "...".
 std::string Excerpt(std::string_view text);
 
-// `utf8` with every control character shown as '?'.
-std::string ForTerminal(std::string text);
+// The one way a text that came from a file, JSON or the line reaches a terminal: `utf8` with
+// every control character (C0, DEL and the C1 controls U+0080 to U+009F) and every byte that is
+// not part of valid UTF-8 shown as visible escapes, one per byte: "\x1b", "\xc2\x9d".
+std::string ForTerminal(std::string_view utf8);

@@ -1,10 +1,10 @@
 // own
 #include "model/ui/station_properties_dlg.h"
-#include "model/station_validation.h"
-#include "model/ui/dialog_text.h"
 #include "framework/qt/dialog_centring.h"
 #include "framework/qt/dialog_colours.h"
 #include "framework/qt/message_box.h"
+#include "model/station_validation.h"
+#include "model/ui/dialog_text.h"
 #include "ui_station_properties.h"
 
 // Qt
@@ -24,8 +24,8 @@ CStationPropertiesDlg::CStationPropertiesDlg(const CKVDoc& doc, bool b48ButtonOK
          {m_ui->edit1003, m_ui->edit1004, m_ui->edit1005, m_ui->edit1013, m_ui->edit1026})
         AcceptSingleByteText(*edit);
     // The model holds no longer texts: a longer one would be dropped after OK.
-    m_ui->edit1003->setMaxLength(static_cast<int>(CStation::kMaxName));
-    m_ui->edit1013->setMaxLength(static_cast<int>(CStation::kMaxLcdText));
+    m_ui->edit1003->setMaxLength(static_cast<int>(kMaxStationName));
+    m_ui->edit1013->setMaxLength(static_cast<int>(kMaxLcdText));
     // Showing and hiding the type's fields must not move the other controls.
     for (QWidget* w : std::initializer_list<QWidget*>{m_ui->label1016, m_ui->edit1026,
                                                       m_ui->label1014, m_ui->edit1013})

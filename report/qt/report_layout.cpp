@@ -1,5 +1,7 @@
 // own
 #include "report/qt/report_layout.h"
+#include "model/limits.h"
+#include "report/qt/page_style.h"
 
 // Qt
 #include <QFontMetricsF>
@@ -10,31 +12,6 @@ constexpr qreal kTableBelow = 6;
 
 QString Text(const std::string& utf8) {
     return QString::fromStdString(utf8);
-}
-
-// Fonts sized in the device's pixels rather than points, so that a page laid out for a printer
-// paints the same on a preview's smaller pixels through a scaled painter.
-QFont SizedFont(const QFont& base, qreal points, qreal dpi) {
-    QFont font(base);
-    font.setPixelSize(qRound(points * dpi / 72));
-    return font;
-}
-
-PageFonts ReportFonts(QPaintDevice& device) {
-    QFont font("Sans Serif");
-    // Without ligatures, "Office" stays six letters for whoever searches or copies the PDF.
-    font.setStyleStrategy(QFont::PreferNoShaping);
-    const qreal dpi = device.logicalDpiY();
-    PageFonts fonts{SizedFont(font, 9, dpi), SizedFont(font, 9, dpi), SizedFont(font, 7, dpi),
-                    device.logicalDpiX() / 32.0};
-    fonts.head.setBold(true);
-    return fonts;
-}
-
-QFont TitleFont(const QFont& body, qreal points, qreal dpi) {
-    QFont font = SizedFont(body, points, dpi);
-    font.setBold(true);
-    return font;
 }
 
 PageCell Cell(const QString& text, bool head = false, bool centred = false) {
@@ -54,7 +31,7 @@ CReportLayout::CReportLayout(const ZoneReport& report, QPaintDevice& device,
                              const QPageLayout& page)
     : m_report(report), m_device(device), m_paper(page.paintRectPixels(device.logicalDpiX())),
       m_fonts(ReportFonts(device)), m_point(device.logicalDpiY() / 72.0),
-      m_headerHeight(QFontMetricsF(m_fonts.body, &device).height() * 2),
+      m_headerHeight(PageHeaderHeight(m_fonts, device)),
       m_width(m_paper.width()),
       m_flow(device, QRectF(0, m_headerHeight, m_paper.width(), m_paper.height() - m_headerHeight)) {
 }
@@ -88,8 +65,7 @@ void CReportLayout::Section(int section) {
 }
 
 PageHeading& CReportLayout::AddHeading(const QString& text, bool title) {
-    const qreal dpi = m_device.logicalDpiY();
-    PageHeading heading{text, TitleFont(m_fonts.body, title ? 16 : 12, dpi),
+    PageHeading heading{text, TitleFont(m_fonts.body, title ? 16 : 12, m_device),
                         title ? 0 : 14 * m_point, (title ? 6 : 4) * m_point, !title};
     return std::get<PageHeading>(m_blocks.emplace_back(std::move(heading)));
 }
@@ -126,8 +102,7 @@ void CReportLayout::TitleBlock() {
                     row("Number of zones", std::to_string(m_report.zoneCount)),
                     row("Stations", std::to_string(m_report.stations.size())),
                     row("Controller memory", GroupedNumber(m_report.imageBytes) + " of " +
-                                                 GroupedNumber(ZoneReport::kControllerMemory) +
-                                                 " bytes")});
+                                                 GroupedNumber(kMaxImageBytes) + " bytes")});
 }
 
 // Three zones to a row keeps 99 names on about one page.
@@ -213,21 +188,11 @@ void CReportLayout::Matrix(const ReportButtons& group) {
     }
 }
 
-// The title on the left, shortened in its middle where it would run into the page number.
 void CReportLayout::PaintHeader(QPainter& painter, int page) const {
-    const QFont& font = m_fonts.body;
-    painter.setFont(font);
-    painter.setPen(QPen(Qt::black, m_device.logicalDpiX() / 96.0));
-    const QFontMetricsF metrics(font, &m_device);
     const QString number = Done() ? QStringLiteral("Page %1 of %2").arg(page + 1).arg(Pages())
                                   : QStringLiteral("Page %1").arg(page + 1);
-    const qreal width = m_paper.width();
-    const qreal room = width - metrics.horizontalAdvance(number) - 4 * metrics.averageCharWidth();
-    const QRectF line(0, 0, width, m_headerHeight * 0.8);
-    painter.drawText(line, Qt::AlignLeft | Qt::AlignTop,
-                     metrics.elidedText(Text(m_report.Title()), Qt::ElideMiddle, room));
-    painter.drawText(line, Qt::AlignRight | Qt::AlignTop, number);
-    painter.drawLine(QPointF(0, m_headerHeight * 0.85), QPointF(width, m_headerHeight * 0.85));
+    PaintPageHeader(painter, m_device, Text(m_report.Title()), number, m_fonts.body,
+                    m_paper.width(), m_headerHeight);
 }
 
 void CReportLayout::PaintPage(int page, QPainter& painter) const {

@@ -28,6 +28,12 @@ int PaintZoneReport(const ZoneReport& report, QPagedPaintDevice& device) {
 }
 
 QByteArray ZoneReportPdf(const ZoneReport& report, const QPageLayout& layout) {
+    return PagesPdf(QString::fromStdString(report.Title()), layout,
+                    [&report](QPagedPaintDevice& device) { PaintZoneReport(report, device); });
+}
+
+QByteArray PagesPdf(const QString& title, const QPageLayout& layout,
+                    const std::function<void(QPagedPaintDevice&)>& paint) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -35,9 +41,9 @@ QByteArray ZoneReportPdf(const ZoneReport& report, const QPageLayout& layout) {
         QPdfWriter writer(&buffer);
         writer.setResolution(kPdfResolution);
         writer.setPageLayout(layout);
-        writer.setTitle(QString::fromStdString(report.Title()));
+        writer.setTitle(title);
         writer.setCreator(QStringLiteral("Corvantine"));
-        PaintZoneReport(report, writer);
+        paint(writer);
     }
     return bytes;
 }

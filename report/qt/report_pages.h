@@ -11,6 +11,9 @@
 #include <QByteArray>
 #include <QPageLayout>
 
+// std
+#include <functional>
+
 class QPagedPaintDevice;
 
 // Paints the report on `device` (a QPrinter or a QPdfWriter, on its current page layout), one
@@ -19,6 +22,10 @@ int PaintZoneReport(const ZoneReport& report, QPagedPaintDevice& device);
 
 // The report as a PDF document on pages of `layout`.
 QByteArray ZoneReportPdf(const ZoneReport& report, const QPageLayout& layout);
+
+// A PDF document titled `title` on pages of `layout`, painted by `paint`.
+QByteArray PagesPdf(const QString& title, const QPageLayout& layout,
+                    const std::function<void(QPagedPaintDevice&)>& paint);
 
 // The default page of a report made without a printer: A4 portrait, 15 mm margins.
 QPageLayout DefaultReportPage();

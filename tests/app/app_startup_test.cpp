@@ -60,11 +60,11 @@ TEST_F(StartUpTest, EmptyCommandLineOpensNoDocument) {
     EXPECT_TRUE(boxes.messages.empty());
 }
 
-TEST_F(StartUpTest, MissingFileOnTheCommandLineOpensNothingAndSaysNothing) {
+TEST_F(StartUpTest, MissingFileOnTheCommandLineOpensNothingAndSaysWhy) {
     CScriptedMessageBoxes boxes;
     Start({(xdg.Path() / "gone.kvx").string()});
     EXPECT_TRUE(Documents().Documents().empty());
-    EXPECT_TRUE(boxes.messages.empty());
+    EXPECT_EQ(boxes.Texts(), Texts{"Cannot open gone.kvx."});
     EXPECT_TRUE(app->m_recentFiles.Entries().empty());
 }
 
@@ -233,7 +233,7 @@ TEST_F(StartUpTest, RecentFilesSurviveARestartAndAFileGoneLeavesTheList) {
     EXPECT_EQ(app->m_recentFiles.Entries(), Texts{kept});
     EXPECT_TRUE(Frame().Commands().Execute(ID_FILE_MRU_FILE1));
     EXPECT_EQ(Documents().Documents().size(), 1u);
-    EXPECT_TRUE(boxes.messages.empty());
+    EXPECT_EQ(boxes.Texts(), Texts{"Cannot open gone.kvx."});
 }
 
 TEST_F(StartUpTest, ExitAsksAboutEachModifiedDocumentAndCancelKeepsRunning) {

@@ -2,7 +2,9 @@
 // corvantine-sim on a pseudo-terminal linked as COM4 in the test's own ports folder.
 
 #include "download/ui/download_progress.h"
+#include "platform/serial_device_posix.h"
 #include "tests/app/app_fixture.h"
+#include "tests/serial/pty_pair.h"
 #include "tests/sim/sim_process.h"
 #include "tests/support/qt_test_app.h"
 #include "tests/support/scripted_message_boxes.h"
@@ -16,6 +18,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <cstdlib>
 #include <filesystem>
 
 namespace {
@@ -105,6 +108,9 @@ TEST_F(DownloadDlgTest, BarAppearsWithTheImageAndTellsWhatIsDoneAndLeft) {
     EXPECT_EQ(dialog.ProgressBar().maximum(), 32301);
     EXPECT_EQ(dialog.ProgressBar().value(), 12345);
     EXPECT_EQ(dialog.ProgressLabel().text(), "12.3 of 32.3 KB, 11 s left");
+    // Once all has gone no time is left to tell of, and none stays on after success.
+    progress.SetProgress({32301, 32301, 0});
+    EXPECT_EQ(dialog.ProgressLabel().text(), "32.3 of 32.3 KB");
     progress.CloseProgress();
 }
 
@@ -211,6 +217,28 @@ TEST_F(DownloadFromMenuTest, CancelWhileAResponseIsAwaitedEndsWithoutAMessage) {
     EXPECT_TRUE(Frame().Commands().Execute(ID_DOWNLOAD_CONFIG));
     EXPECT_EQ(watcher.buttonWhenPressed, "Cancel");
     EXPECT_EQ(boxes.Texts(), Texts{kConfirm});
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+TEST_F(DownloadFromMenuTest, PortHeldByAnotherProgramSaysWhichDeviceAndWhyUnderTheMessage) {
+    const CPtyPair pty;
+    ASSERT_TRUE(xdg.Ports().Relink(4, pty.SlavePath()));
+    // Another program holds COM4's device.
+    const auto held = CPosixSerialDevice::OpenPath(pty.SlavePath());
+    ASSERT_NE(held, nullptr);
+    StartEditor(2000);
+    QString facts;
+    boxes.onShown = [&](QMessageBox& box) {
+        if (!box.text().startsWith("Error")) return;
+        facts = box.informativeText();
+        if (const char* folder = std::getenv("CORV_SCREENSHOT_DIR"))
+            box.grab().save(QString::fromLocal8Bit(folder) + "/port_not_open.png");
+    };
+    EXPECT_TRUE(Frame().Commands().Execute(ID_DOWNLOAD_CONFIG));
+    EXPECT_EQ(boxes.Texts(), (Texts{kConfirm, "Error: Opening serial port: The port is not open"}));
+    EXPECT_EQ(facts.toStdString(), "COM4 (" + pty.SlavePath() +
+                                       "): in use by another program. Close that program, or "
+                                       "wait until its download ends.");
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 

@@ -24,7 +24,7 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-// One line per item: "menu > item<TAB>shortcut = id", separators as "menu > -".
+// One line per item: "menu > item [shortcut] = id", separators as "menu > -".
 void Dump(const QMenu& menu, const std::string& path, Lines& lines) {
     for (QAction* action : menu.actions()) {
         if (action->isSeparator()) {
@@ -32,7 +32,9 @@ void Dump(const QMenu& menu, const std::string& path, Lines& lines) {
         } else if (action->menu()) {
             Dump(*action->menu(), path + " > " + action->text().toStdString(), lines);
         } else if (action->isVisible()) {
-            lines.push_back(path + " > " + action->text().toStdString() + " = " +
+            const QString keys = action->shortcut().toString();
+            lines.push_back(path + " > " + action->text().toStdString() +
+                            (keys.isEmpty() ? "" : " [" + keys.toStdString() + "]") + " = " +
                             std::to_string(CommandOf(*action)));
         }
     }
@@ -62,8 +64,8 @@ protected:
 
 TEST_F(FrameTest, MenuWithoutDocumentHasItsItemsInOrder) {
     const Lines expected = {
-        "&File > &New\tCtrl+N = 57600",
-        "&File > &Open...\tCtrl+O = 57601",
+        "&File > &New [Ctrl+N] = 57600",
+        "&File > &Open... [Ctrl+O] = 57601",
         "&File > -",
         "&File > P&rint Setup... = 57606",
         "&File > -",
@@ -85,13 +87,13 @@ TEST_F(FrameTest, MenuWithoutDocumentHasItsItemsInOrder) {
 TEST_F(FrameTest, MenuWithDocumentHasItsItemsInOrderAndGoesWithTheLastDocument) {
     CDocument* document = Documents().NewDocument();
     const Lines expected = {
-        "&File > &New\tCtrl+N = 57600",
-        "&File > &Open...\tCtrl+O = 57601",
+        "&File > &New [Ctrl+N] = 57600",
+        "&File > &Open... [Ctrl+O] = 57601",
         "&File > &Close = 57602",
-        "&File > &Save\tCtrl+S = 57603",
+        "&File > &Save [Ctrl+S] = 57603",
         "&File > Save &As... = 57604",
         "&File > -",
-        "&File > &Print...\tCtrl+P = 57607",
+        "&File > &Print... [Ctrl+P] = 57607",
         "&File > Print Pre&view = 57609",
         "&File > P&rint Setup... = 57606",
         "&File > &Export Report... = 32790",
@@ -101,16 +103,20 @@ TEST_F(FrameTest, MenuWithDocumentHasItsItemsInOrderAndGoesWithTheLastDocument) 
         "&File > Recent File = 57616",
         "&File > -",
         "&File > E&xit = 57665",
-        "&Edit > &Undo\tCtrl+Z = 57643",
-        "&Edit > &Redo\tCtrl+Y = 57644",
+        "&Edit > &Undo [Ctrl+Z] = 57643",
+        "&Edit > &Redo [Ctrl+Y] = 57644",
         "&Edit > -",
-        "&Edit > Cu&t\tCtrl+X = 57635",
-        "&Edit > &Copy\tCtrl+C = 57634",
-        "&Edit > &Paste\tCtrl+V = 57637",
+        "&Edit > Cu&t [Ctrl+X] = 57635",
+        "&Edit > &Copy [Ctrl+C] = 57634",
+        "&Edit > &Paste [Ctrl+V] = 57637",
         "&Edit > -",
-        "&Edit > &Insert Station...\tINS = 32777",
+        "&Edit > &Insert Station... [Ins] = 32777",
         "&Edit > &Add Station... = 32772",
-        "&Edit > &Delete Station...\tDEL = 32773",
+        "&Edit > &Delete Station... [Del] = 32773",
+        "&Edit > &Station Properties... = 32792",
+        "&Edit > -",
+        "&Edit > &Zone Names... = 32793",
+        "&Edit > &Stations... = 32794",
         "&Tools > &Options > View &Toolbar = 59392",
         "&Tools > &Options > View &Status Bar = 59393",
         "&Tools > &Options > -",

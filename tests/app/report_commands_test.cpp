@@ -1,14 +1,15 @@
 // Print, Print Preview and Export Report of the File menu, driven as a user would.
 
 // own
-#include "model/kv_doc.h"
 #include "framework/command_prompts.h"
+#include "model/kv_doc.h"
 #include "tests/app/app_fixture.h"
 #include "tests/support/modal_watcher.h"
 #include "report/ui/preview_pages.h"
 #include "report/ui/report_preview_dlg.h"
 #include "tests/support/program_run.h"
 #include "tests/support/sample_configs.h"
+#include "tests/support/scripted_ui.h"
 #include "tests/support/temp_dir.h"
 
 // Qt
@@ -23,7 +24,9 @@
 #include <QTest>
 
 // std
+#include <chrono>
 #include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 
 namespace fs = std::filesystem;
@@ -62,6 +65,11 @@ protected:
 
     // Runs Export Report, typing `path` into the save dialog.
     void Export(const fs::path& path) {
+        EXPECT_EQ(Choosing(ID_FILE_EXPORT_REPORT, path), "Export Report");
+    }
+
+    // Runs `command`, typing `path` into the save dialog it opens; the dialog's title.
+    QString Choosing(CommandId command, const fs::path& path) {
         QString title;
         CModalScript script;
         script.Then<QFileDialog>([&](QFileDialog& dialog) {
@@ -69,9 +77,9 @@ protected:
             dialog.findChild<QLineEdit*>("fileNameEdit")->setText(QString::fromStdString(path));
             static_cast<QDialog&>(dialog).accept();
         });
-        EXPECT_TRUE(Frame().Commands().Execute(ID_FILE_EXPORT_REPORT));
+        EXPECT_TRUE(Frame().Commands().Execute(command));
         EXPECT_TRUE(script.Done());
-        EXPECT_EQ(title, "Export Report");
+        return title;
     }
 
     CTempDir dir;
@@ -160,6 +168,31 @@ TEST_F(ReportCommandsTest, ExportReportWritesTheFormOfTheChosenExtension) {
     const std::string pdf = ReadWholeFile(dir / "site.pdf");
     EXPECT_EQ(pdf.rfind("%PDF-", 0), 0u);
     EXPECT_NE(pdf.find("/MediaBox [0 0 612.000000 792.000000]"), std::string::npos);
+}
+
+// Saving clears the folder of our own stale temporary files only: another program's hidden
+// ".tmp" files of the same shape stay, however old.
+TEST_F(ReportCommandsTest, SaveAndExportLeaveOtherProgramsTemporaryFiles) {
+    const auto plant = [&](const std::string& name) {
+        std::ofstream(dir / name) << "kept";
+        fs::last_write_time(dir / name, fs::file_time_type::clock::now() - std::chrono::hours(2));
+    };
+    const std::vector<std::string> foreign = {".budget.2023.tmp", ".notes.1.tmp",
+                                              ".site.kvx.123.tmp"};
+    for (const std::string& name : foreign)
+        plant(name);
+    plant(".site.kvx.corvantine-123.tmp");
+    Start();
+    ThreeStations();
+    Choosing(ID_FILE_SAVE_AS, dir / "site.kvx");
+    EXPECT_FALSE(fs::exists(dir / ".site.kvx.corvantine-123.tmp"));
+    Export(dir / "site.html");
+    for (const std::string& name : foreign)
+        EXPECT_EQ(ReadWholeFile(dir / name), "kept") << name;
+    CScriptedUi ui;
+    CKVDoc saved(ui);
+    ASSERT_TRUE(saved.OnOpenDocument((dir / "site.kvx").string()));
+    EXPECT_EQ(saved.m_pStations[1]->GetName(), "Dock Door");
 }
 
 } // namespace

@@ -44,14 +44,24 @@ TEST_F(CheckCommandTest, WarningsAloneExitZeroErrorsExitOne) {
     EXPECT_EQ(run.out, "warning: [2-1]: the station has no name\n");
 
     // The file keeps the shared pair (the editor mends it); check names it.
-    AddStation(doc, "Dock\x1B[2J", 9, 1, 1);
+    // ESC and the 8-bit CSI U+009D (0x9D in the file) reach the terminal as escapes.
+    AddStation(doc, "Dock\x1B[2J\x9D", 9, 1, 1);
     run = Check(" --controller-version 1.0");
     EXPECT_EQ(run.exit, 1);
     EXPECT_EQ(run.out, "warning: [2-1]: the station has no name\n"
-                       "error: Dock?[2J [1-1]: port and address also used by Lobby [1-1]\n"
-                       "error: Dock?[2J [1-1]: a 10 button break-out, which a 1.0 controller "
-                       "does not support\n");
+                       "error: Dock\\x1b[2J\\xc2\\x9d [1-1]: port and address also used by Lobby [1-1]\n"
+                       "error: Dock\\x1b[2J\\xc2\\x9d [1-1]: a 10 button break-out, which a 1.0 "
+                       "controller does not support\n");
     EXPECT_EQ(Check(" --controller-version 1.1").exit, 1);
+}
+
+TEST_F(CheckCommandTest, DiffShowsANameOfControlsAsEscapes) {
+    EXPECT_TRUE(doc.OnSaveDocument((dir / "before.kvx").string()));
+    doc.m_pStations[0]->SetName("Lobby\x1B]0;owned\x07\x9D");
+    EXPECT_TRUE(doc.OnSaveDocument((dir / "after.kvx").string()));
+    const CProgramRun run = RunProgram(CORV_CLI, "diff before.kvx after.kvx", dir.Path());
+    EXPECT_EQ(run.exit, 1);
+    EXPECT_EQ(run.out, "[1-1] Lobby: name: Lobby -> Lobby\\x1b]0;owned\\x07\\xc2\\x9d\n");
 }
 
 TEST_F(CheckCommandTest, JsonListsTheSameFindingsWithTheirPlaces) {

@@ -101,11 +101,22 @@ TEST_F(CliTest, ImportRefusesTheFirstRefusedFieldAndWritesNothing) {
                   "stations[0].group: expected an integer, found number");
     ExpectRefused(R"({"maxZones": 10, "stations": [{"buttons": [{"zones": [11]}]}]})",
                   "stations[0].buttons[0].zones[0]: zone 11 refused (1 to maxZones 10)");
+    ExpectRefused(R"({"softButtons": [{"zones": [0]}]})",
+                  "softButtons[0].zones[0]: zone 0 refused (1 to maxZones 99)");
     ExpectRefused(R"({"softButtons": [{}, {"zones": [4, 4]}]})",
                   "softButtons[1].zones[1]: zone 4 listed twice");
     ExpectRefused(R"({"stations": [{"type": 3, "buttons": [{}, {}, {}, {}]}]})",
                   "stations[0].buttons: 4 elements refused (0 to 3)");
     ExpectRefused(R"({"stations": []})", "stations: 0 elements refused (1 to 240)");
+    ExpectRefused(R"({"maxZones": 5})", "stations: 0 elements refused (1 to 240)");
+    ExpectRefused(R"({"version": -1, "stations": [{}]})", "version: -1 refused (257 or 258)");
+    ExpectRefused(R"({"maxZones": 99, "stations": [{}], "maxZones": 5})",
+                  "the key \"maxZones\" given twice refused");
+    // A name that would retitle the terminal is refused, and quoted as visible escapes.
+    ExpectRefused(R"({"stations": [{"name": "A\u001b]0;x\u009d"}]})",
+                  R"(stations[0].name: "A\u001b]0;x\xc2\x9d" refused (a control character))");
+    ExpectRefused(R"({"zoneNames": ["Tab\there"], "stations": [{}]})",
+                  R"(zoneNames[0]: "Tab\there" refused (a control character))");
     ExpectRefused(R"({"zoneNames": ["\u4e2d"]})",
                   "zoneNames[0]: \"\u4e2d\" refused (a character without a Windows-1252 form)");
     ExpectRefused(R"({"maxZone": 10})", "top level: unknown field \"maxZone\"");
@@ -136,8 +147,9 @@ TEST_F(CliTest, ExportRefusesForeignMissingAndTruncatedFiles) {
     Spit(dir / "cut.kvx", Slurp(Golden("new_document")).substr(0, 500));
     run = Cli("export cut.kvx");
     EXPECT_EQ(run.exit, 2);
-    EXPECT_EQ(run.err, "corvantine-cli: cut.kvx: not a complete configuration file, or locked by "
-                       "another program\n");
+    EXPECT_EQ(
+        run.err,
+        "corvantine-cli: cut.kvx: damaged at byte 500, where the file ends inside its data\n");
 }
 
 TEST_F(CliTest, SaveFailureIsReportedWithTheToolkitText) {
@@ -244,12 +256,15 @@ TEST_F(CliTest, ImportRefusesInputsItCannotReadAtOnce) {
 
 TEST_F(CliTest, UsageErrorsExitWith64AndHelpListsTheExitStatuses) {
     EXPECT_EQ(Cli("").exit, 64);
-    EXPECT_EQ(Cli("frobnicate").exit, 64);
+    const CliRun unknown = Cli("frobnicate");
+    EXPECT_EQ(unknown.exit, 64);
+    EXPECT_NE(unknown.err.find("\"frobnicate\""), std::string::npos) << unknown.err;
     EXPECT_EQ(Cli("import in.json").exit, 64);
     EXPECT_EQ(Cli("export a.kvx b.kvx").exit, 64);
     const CliRun help = Cli("--help");
     EXPECT_EQ(help.exit, 0);
     EXPECT_NE(
-        help.out.find("Exit status: 0 success, 1 refused or failed, 2 cannot read, 64 usage."),
+        help.out.find("Exit status: 0 success, 1 refused or failed, 2 cannot read, 64 usage, 130 "
+                      "or 143 cancelled by SIGINT or SIGTERM."),
         std::string::npos);
 }

@@ -35,4 +35,11 @@ expect "files:kvx" corvantine-cli export ""
 expect "files:json" corvantine-cli import ""
 expect "files:any" corvantine-cli import in.json -o ""
 expect "--port" corvantine-cli download x.kvx --p
+expect "--baud" corvantine-cli loopback COM3 --b
+expect "--all" corvantine-cli loopback COM3 --a
+expect "19200" corvantine-cli loopback COM3 --baud 192
+expect "stations" corvantine-cli st
+expect "--set" corvantine-cli zones site.kvx --s
+expect "files:csv" corvantine-cli stations site.kvx --set ""
+expect "--checklist" corvantine-cli report site.kvx --ch
 exit $((failures > 0))

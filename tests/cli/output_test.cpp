@@ -6,8 +6,10 @@
 #include "tools/cli/output.h"
 
 // std
+#include <chrono>
 #include <cstdlib>
 #include <fcntl.h>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -88,4 +90,24 @@ TEST_F(OutputTest, OutputFileIsReplacedWholeOrNotAtAll) {
     EXPECT_EQ(context.exitCode, 1);
     EXPECT_EQ(ReadWholeFile(target), "second");
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), fs::directory_iterator()), 2);
+}
+
+// Every output goes through the safe save, which clears the folder of our own stale temporary
+// files; other programs' hidden ".tmp" files of the same shape but for our name stay.
+TEST_F(OutputTest, OtherProgramsHiddenTemporaryFilesSurviveEveryOutput) {
+    const auto plant = [&](const std::string& name) {
+        std::ofstream(dir / name) << "kept";
+        fs::last_write_time(dir / name, fs::file_time_type::clock::now() - std::chrono::hours(2));
+    };
+    const std::vector<std::string> foreign = {".budget.2023.tmp", ".notes.1.tmp",
+                                              ".site.kvx.4711.tmp"};
+    for (const std::string& name : foreign)
+        plant(name);
+    plant(".site.kvx.corvantine-4711.tmp");
+    for (const char* args : {"new site.kvx", "image site.kvx -o image.dat",
+                             "report site.kvx -o report.html", "new other.kvx"})
+        ASSERT_EQ(RunProgram(CORV_CLI, args, dir.Path()).exit, 0) << args;
+    for (const std::string& name : foreign)
+        EXPECT_EQ(ReadWholeFile(dir / name), "kept") << name;
+    EXPECT_FALSE(fs::exists(dir / ".site.kvx.corvantine-4711.tmp"));
 }

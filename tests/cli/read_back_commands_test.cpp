@@ -81,7 +81,8 @@ TEST_F(ReadBackCommandsTest, DecodeRefusesWhatIsNoImage) {
     image[20] = static_cast<char>(image[20] + 1);
     Write("damaged.dat", image);
     CProgramRun run = Cli("decode damaged.dat -o out.json");
-    EXPECT_EQ(run.exit, 1);
+    EXPECT_EQ(run.exit, 2);
+    EXPECT_EQ(Cli("diff site.dat damaged.dat").exit, 2) << "the same input, the same status";
     EXPECT_EQ(run.err.rfind("corvantine-cli: damaged.dat: not a valid controller image: byte 2: "
                             "checksum 0x",
                             0),

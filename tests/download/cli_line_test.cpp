@@ -1,14 +1,17 @@
-// corvantine-cli on a line that takes time: stop signals cancel a download at once with the
-// shell's exit status, and loopback measures a cable (the simulator echoing at its rate).
+// corvantine-cli on a line that takes time: a controller's answer is believed as soon as it comes,
+// a chattering line ends the download within its bound, stop signals cancel a download at once
+// with the shell's exit status, and loopback measures a cable (the simulator echoing at its rate).
 
 #include "download/image_builder.h"
 #include "platform/serial_device_posix.h"
 #include "platform/settings_key.h"
 #include "serial/serial_port.h"
+#include "tests/serial/pty_pair.h"
 #include "tests/serial/xdg_scope.h"
 #include "tests/sim/sim_process.h"
 #include "tests/support/program_run.h"
 #include "tests/support/scripted_ui.h"
+#include "tools/sim/controller_sim.h"
 
 #include <gtest/gtest.h>
 
@@ -16,6 +19,7 @@
 #include <csignal>
 #include <fcntl.h>
 #include <regex>
+#include <sstream>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -75,6 +79,17 @@ public:
         took = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start);
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
+    // The exit status once it has ended within the wait; -1 (and killed) when it has not.
+    int Wait(std::chrono::seconds wait) {
+        const auto end = Clock::now() + wait;
+        int status = 0;
+        while (waitpid(m_pid, &status, WNOHANG) == 0) {
+            if (Clock::now() >= end) return -1;
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+        m_pid = -1;
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
     std::string Out() const { return ReadWholeFile(m_folder / ".out"); }
     std::string Err() const { return ReadWholeFile(m_folder / ".err"); }
 
@@ -115,6 +130,42 @@ protected:
 // The bound is kept loose enough for a loaded machine; a cancel that waited for the time-out
 // or for the image to drain would take seconds.
 constexpr std::chrono::milliseconds kPrompt(1000);
+
+TEST_F(CliLineTest, PeerAnsweringAtOnceAndHangingUpHasStoredTheImage) {
+    // A controller on a line faster than its nominal rate: it takes the image at once, answers,
+    // and resets a second later, long before the image's three seconds at 9,600 baud are over.
+    CPtyPair peer;
+    std::filesystem::create_directories(xdg.Ports().LinkPath(4).parent_path());
+    std::filesystem::create_symlink(peer.SlavePath(), xdg.Ports().LinkPath(4));
+    std::thread controller([&peer] {
+        SimOptions options;
+        std::ostringstream log;
+        CControllerSim sim(options, log);
+        for (int answers = 0; answers < 3;) {
+            for (uint8_t byte : peer.Receive(1, std::chrono::seconds(20))) {
+                const std::vector<uint8_t> answer = sim.Feed(byte);
+                if (answer.empty()) continue;
+                peer.Send(answer);
+                ++answers;
+            }
+        }
+        std::this_thread::sleep_for(std::chrono::seconds(1));
+        peer.Hangup();
+    });
+    const CProgramRun run = Cli("download config.kvx --port COM4 --yes");
+    controller.join();
+    EXPECT_EQ(run.exit, 0) << run.err;
+    EXPECT_NE(run.out.find("Download Successful\n"), std::string::npos) << run.out;
+}
+
+TEST_F(CliLineTest, UnpacedNoiseEndsTheDownloadAtItsBound) {
+    // Bytes faster than they are read: the bound of the response is looked at on every one.
+    StartSim({"--noise", "--instant", "--serve"});
+    CCliChild cli(xdg.Path(), {"download", "config.kvx", "--port", "COM4", "--yes"});
+    EXPECT_EQ(cli.Wait(std::chrono::seconds(30)), 1);
+    EXPECT_EQ(cli.Err(), "corvantine-cli: Serial Message 'Getting Version': Timed out receiving "
+                         "response.  Aborting download...\n");
+}
 
 TEST_F(CliLineTest, InterruptWhileAResponseIsAwaitedExits130AtOnce) {
     StartSim({"--silent", "--serve"});

@@ -74,6 +74,7 @@ TEST_F(ConfigCheckTest, LcdTextsTooLongOrUnshowableWhereAnLcdShowsThem) {
     CStation& panel = Add("Panel", 9, 2, 1);
     panel.m_Buttons[0].m_strName = std::string(17, 'A'); // as a file may hold it
     panel.m_Buttons[1].SetName("Caf\xE9");
+    panel.m_Buttons[2].SetName(std::string(16, 'B')); // exactly full: no finding
     panel.m_strLcdText = "Line\tTwo";
     CStation& paging = Add("Paging", 48, 2, 2);
     paging.m_Buttons[0].SetName("Caf\xE9"); // a 48-button station has no LCD texts

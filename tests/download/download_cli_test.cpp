@@ -147,10 +147,11 @@ TEST_F(DownloadCliTest, PortOptionKeepsTheStoredBaud) {
 }
 
 TEST_F(DownloadCliTest, ControlCharactersFromTheLineAreNotPrinted) {
-    StartSim({"--controller-version", "1.1:\x1b[2Jwiped"});
+    // ESC, and 0x9D: the controller's text is Windows-1252, where 0x9D stands for U+009D.
+    StartSim({"--controller-version", "1.1:\x1b[2Jwiped\x9d"});
     const CliRun run = Cli("download config.kvx --port COM4 --yes");
     EXPECT_EQ(run.exit, 0) << run.err;
-    EXPECT_NE(run.out.find("\n?[2Jwiped\n"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("\n\\x1b[2Jwiped\\xc2\\x9d\n"), std::string::npos) << run.out;
 }
 
 } // namespace

@@ -1,10 +1,12 @@
 #pragma once
 // The download conversation on the in-memory line, timed on a manual clock, with the simulated
-// controller answering every frame as its last byte is written.
+// controller answering every frame as soon as its last byte has left the line.
 
 #include "download/download_engine.h"
 #include "download/image_builder.h"
 #include "serial/frame_codec.h"
+#include "serial/line_time.h"
+#include "serial/serial_transport.h"
 #include "tests/download/scripted_download_ui.h"
 #include "tests/serial/fake_serial_device.h"
 #include "tests/support/scripted_ui.h"
@@ -36,7 +38,7 @@ protected:
         line.onWritten = [this](uint8_t byte) {
             if (!bControllerListens) return;
             const Bytes answer = controller.Feed(byte);
-            if (!answer.empty()) line.Send(answer);
+            if (!answer.empty()) AnswerOnceSent(answer);
         };
         CKVDoc doc(ui);
         doc.OnNewDocument();
@@ -46,6 +48,12 @@ protected:
                                                      CZone(10), CZone(11), CZone(15)};
         BuildControllerImage(doc, image, (dir / "CORVANTN.DAT").string());
         ui.messages.clear();
+    }
+
+    // The far end sends `answer` once what is queued now has crossed the line.
+    void AnswerOnceSent(const Bytes& answer) {
+        line.SendAt(clock.GetTickCount() + LineTimeMs(line.Queued(), line.settings.nBaudRate),
+                    answer);
     }
 
     DownloadOutcome Run() {

@@ -67,6 +67,31 @@ TEST_F(DownloadEngineTest, PortThatFailsToOpenIsReportedAloneAndClosesTheProgres
     EXPECT_EQ(progress.statuses.size(), 1u);
 }
 
+TEST_F(DownloadEngineTest, PortThatFailsToOpenSaysWhichDeviceWhyAndWhatToDoUnderTheMessage) {
+    CFakeSerialLine held{clock};
+    host.Attach(6, held);
+    const auto holder = host.Open(6);
+    CFakeSerialLine refused{clock};
+    refused.faults.bOpen = true;
+    host.Attach(7, refused);
+    const std::pair<const char*, const char*> cases[] = {
+        {"COM5", "COM5 names no device: not connected. Plug the adapter in, or choose another "
+                 "port."},
+        {"COM6", "COM6 (/dev/fake6): in use by another program. Close that program, or wait "
+                 "until its download ends."},
+        {"COM7", "COM7 (/dev/fake7): permission denied. Join the dialout group (sudo usermod "
+                 "-aG dialout $USER), then log out and in again."},
+        {"COM12", "COM12 is no port that can be opened: choose one of COM1 to COM9."},
+    };
+    for (const auto& [port, facts] : cases) {
+        ui.messages.clear();
+        settings.m_szPort = port;
+        EXPECT_EQ(Run(), DownloadOutcome::PortNotOpened);
+        ASSERT_EQ(Reported(), Texts{"Error: Opening serial port: The port is not open"}) << port;
+        EXPECT_EQ(ui.messages.back().facts, facts);
+    }
+}
+
 TEST_F(DownloadEngineTest, VersionOneZeroWarnsAndGoesOn) {
     options.nMajor = 1;
     options.nMinor = 0;
@@ -145,7 +170,7 @@ TEST_F(DownloadEngineTest, SilenceTimesOutOnceWithTheConfiguredTimeout) {
     EXPECT_EQ(Reported(), Texts{"Serial Message 'Getting Version': Timed out receiving "
                                 "response.  Aborting download..."});
     EXPECT_GE(clock.GetTickCount(), 200u);
-    EXPECT_LT(clock.GetTickCount(), 200u + 2 * CSerialPort::kPollIntervalMs);
+    EXPECT_LT(clock.GetTickCount(), 200u + kWatchIntervalMs);
 }
 
 TEST_F(DownloadEngineTest, SilenceAfterTheImageNamesTheDownload) {
@@ -164,7 +189,7 @@ TEST_F(DownloadEngineTest, CancelWhileWaitingEndsSilentlyWithinOneTimeout) {
     progress.cancelWhen = [&] { return clock.GetTickCount() >= 50; };
     EXPECT_EQ(Run(), DownloadOutcome::Cancelled);
     EXPECT_EQ(Reported(), Texts{});
-    EXPECT_LE(clock.GetTickCount(), 200u + CSerialPort::kPollIntervalMs);
+    EXPECT_LE(clock.GetTickCount(), 50u + kWatchIntervalMs);
     EXPECT_FALSE(line.bHeld);
     EXPECT_EQ(progress.nClosed, 1);
 }
@@ -177,7 +202,7 @@ TEST_F(DownloadEngineTest, CancelDuringNoiseStopsBeforeTheNextByte) {
     EXPECT_EQ(Run(), DownloadOutcome::Cancelled);
     EXPECT_EQ(Reported(), Texts{});
     // Only the request's few bytes took their time on the line.
-    EXPECT_LE(clock.GetTickCount(), 2 * CSerialPort::kPollIntervalMs);
+    EXPECT_LE(clock.GetTickCount(), kWatchIntervalMs);
 }
 
 TEST_F(DownloadEngineTest, CancelBeforeTheFirstStepSendsNothing) {
@@ -203,8 +228,7 @@ TEST_F(DownloadEngineTest, PortErrorWhileReceivingIsAHardwareError) {
     EXPECT_EQ(Run(), DownloadOutcome::Failed);
     EXPECT_EQ(Reported(), Texts{"Serial Message 'Getting Version': Hardware error receiving "
                                 "response.  Aborting download..."});
-    EXPECT_LE(clock.GetTickCount(), 2 * CSerialPort::kPollIntervalMs)
-        << "no time-out was waited for";
+    EXPECT_LE(clock.GetTickCount(), kWatchIntervalMs) << "no time-out was waited for";
 }
 
 TEST_F(DownloadEngineTest, WriteFailureIsAHardwareErrorTransmitting) {

@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr uint32_t kPoll = CSerialPort::kPollIntervalMs;
+constexpr uint32_t kPoll = kWatchIntervalMs;
 
 class DownloadLineTest : public DownloadEngineTest {
 protected:
@@ -57,10 +57,24 @@ TEST_F(DownloadLineTest, ProgressOfTheImageIsShownSeveralTimesASecondUpToTheWhol
         EXPECT_GE(progress.progress[i].nDone, progress.progress[i - 1].nDone);
 }
 
-TEST_F(DownloadLineTest, StalledQueueFailsTheSendWithTheStepsTransmitText) {
+TEST_F(DownloadLineTest, SlowLineEmptyingItsQueueInChunksIsNoStall) {
+    // At 1,200 baud a 64-byte chunk leaves every 587 ms, longer than the time-out; the
+    // controller answers once the last chunk has left.
+    settings.m_nBaud = 1200;
+    line.drainChunk = 64;
     line.onWritten = [this](uint8_t byte) {
         const Bytes answer = controller.Feed(byte);
-        if (!answer.empty()) line.Send(answer);
+        if (!answer.empty()) AnswerOnceSent(answer);
+    };
+    EXPECT_EQ(Run(), DownloadOutcome::Succeeded) << ui.Texts().back();
+    EXPECT_GE(clock.GetTickCount(), LineTimeMs(DownloadFrame().size(), 1200));
+}
+
+TEST_F(DownloadLineTest, StalledQueueFailsTheSendWithTheStepsTransmitText) {
+    line.onWritten = [this](uint8_t byte) {
+        // The controller never receives the whole image, so it never answers it.
+        const Bytes answer = controller.Feed(byte);
+        if (!answer.empty() && line.Written().size() < 500) AnswerOnceSent(answer);
         if (line.Written().size() == 500) line.drainBytesPerSecond = 0;
     };
     EXPECT_EQ(Run(), DownloadOutcome::Failed);

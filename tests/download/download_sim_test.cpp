@@ -7,6 +7,7 @@
 #include "tests/download/scripted_download_ui.h"
 #include "tests/serial/xdg_scope.h"
 #include "tests/sim/sim_process.h"
+#include "tests/support/add_station.h"
 #include "tests/support/scripted_ui.h"
 
 #include <gtest/gtest.h>
@@ -107,6 +108,10 @@ TEST_F(DownloadSimTest, SuccessDeliversTheImageFileByteForByte) {
     const fs::path received = xdg.Path() / "received.dat";
     // Serving, the simulator stays when the port is closed, so the test can open it itself.
     StartSim({"--out", received.string(), "--controller-version", "1.1:Sim", "--serve"});
+    // Every other kind of station, so that the simulator checks every layout an image can have.
+    int address = 1;
+    for (int type : {10, 48, 3, 9, 47})
+        AddStation(doc, "Type" + std::to_string(type), type, 2, address++);
     int probeResult = -1;
     progress.onButtonText = [&] {
         CSerialPort probe({&host, &SystemClock()});
@@ -121,6 +126,7 @@ TEST_F(DownloadSimTest, SuccessDeliversTheImageFileByteForByte) {
     EXPECT_EQ(probeResult, SERIAL_OK) << "the port is closed before Close is offered";
     EXPECT_EQ(ReadFile(received), ReadFile(ImageFile()));
     EXPECT_NE(sim->Errors().find("correct"), std::string::npos) << sim->Errors();
+    EXPECT_NE(sim->Errors().find("length field agrees"), std::string::npos) << sim->Errors();
 }
 
 TEST_F(DownloadSimTest, VersionOneZeroWarnsAndStillDownloads) {

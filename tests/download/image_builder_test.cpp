@@ -208,12 +208,14 @@ TEST_F(ImageBuilderTest, TooLongTextKeepsItsFirstSixteenBytesAndIsReported) {
     CStation& station = AddStation(9);
     AddStation(10);
     station.m_Buttons[1].m_strName = "0123456789ABCDEFGH";
+    station.m_Buttons[3].m_strName = "Exactly16Letters"; // fills its slot, is not too long
     station.m_strLcdText = std::string(40, 'L');
     doc.m_SoftButtons[88].m_strName = "SoftButton99 is far too long";
     const Bytes b = Built();
     const std::size_t texts = Word(b, 16 + 4);
     EXPECT_EQ(Text(b, texts + 16), "0123456789ABCDEF");
     EXPECT_EQ(Text(b, texts + 32), "HardButton3     ");
+    EXPECT_EQ(Text(b, texts + 48), "Exactly16Letters");
     EXPECT_EQ(Text(b, texts + 144), std::string(16, 'L'));
     EXPECT_EQ(Word(b, 24 + 4), texts + 160);
     EXPECT_EQ(Text(b, Word(b, 10) + 88 * 16), "SoftButton99 is ");

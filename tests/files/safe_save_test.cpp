@@ -145,3 +145,42 @@ TEST(SafeSave, FullDiskIsReportedAndKeepsTheOldFile) {
     }
     umount(mnt.c_str());
 }
+
+namespace {
+// Logs the calls that make a save durable, in their order.
+class CDurabilityLog : public CFileLayer {
+public:
+    int Fsync(int fd) override {
+        struct stat info {};
+        fstat(fd, &info);
+        steps.push_back(S_ISDIR(info.st_mode) ? "sync folder" : "sync file");
+        return CFileLayer::Fsync(fd);
+    }
+    int Rename(const char* from, const char* to) override {
+        steps.push_back("rename");
+        return CFileLayer::Rename(from, to);
+    }
+    std::vector<std::string> steps;
+};
+} // namespace
+
+// A power cut after the save must find the old file or the whole new one, never an empty one.
+TEST(SafeSave, NewFileReachesTheDiskBeforeTheRenameAndTheRenameAfter) {
+    CTempDir dir;
+    WriteFileBytes(dir / "a.kvx", kOld);
+    CDurabilityLog log;
+    ASSERT_EQ(ReplaceFileContents(log, dir / "a.kvx", kNew).stage, SaveResult::Done);
+    EXPECT_EQ(log.steps, (std::vector<std::string>{"sync file", "rename", "sync folder"}));
+}
+
+// The document asks for another name first, but Save As and the image go straight here.
+TEST(SafeSave, AFileWeMayNotWriteIsNotReplaced) {
+    CTempDir dir;
+    WriteFileBytes(dir / "a.kvx", kOld);
+    CFaultyFiles files(CFaultyFiles::None);
+    files.readOnlyPath = dir / "a.kvx";
+    const SaveResult result = ReplaceFileContents(files, dir / "a.kvx", kNew);
+    EXPECT_EQ(result.stage, SaveResult::Create);
+    EXPECT_EQ(result.error, EACCES);
+    EXPECT_EQ(ReadFileBytes(dir / "a.kvx"), kOld);
+}

@@ -2,9 +2,9 @@
 // temporary files that killed saves leave behind.
 
 // own
-#include "model/kv_doc.h"
 #include "files/safe_save.h"
 #include "files/temp_files.h"
+#include "model/kv_doc.h"
 #include "tests/model/bytes.h"
 #include "tests/support/scripted_ui.h"
 #include "tests/support/temp_dir.h"
@@ -109,39 +109,49 @@ TEST(SharedFolderSave, HardLinkedFileIsReplacedUnderTheSavedNameOnly) {
     EXPECT_EQ(ReadFileBytes(dir / "b.kvx"), kOld);
 }
 
+// Other programs' hidden temporary files (".budget.2023.tmp") look like ours but for our name.
 TEST(SharedFolderSave, SavingRemovesOnlyOurTemporaryFilesOlderThanAnHour) {
     CTempDir dir;
     using std::chrono::minutes;
     const std::vector<std::pair<std::string, minutes>> files = {
-        {".site.kvx.123456.tmp", minutes(61)},   {".old.kvx.7.tmp", minutes(600)},
-        {".site.kvx.55.tmp", minutes(59)},       {"notes.tmp", minutes(600)},
-        {".site.kvx.1234567.tmp", minutes(600)}, {".t.12a.tmp", minutes(600)}};
+        {".site.kvx.corvantine-123456.tmp", minutes(61)},
+        {".old.kvx.corvantine-7.tmp", minutes(600)},
+        {".site.kvx.corvantine-55.tmp", minutes(59)},
+        {"notes.tmp", minutes(600)},
+        {".site.kvx.corvantine-1234567.tmp", minutes(600)},
+        {".t.corvantine-12a.tmp", minutes(600)},
+        {".budget.2023.tmp", minutes(600)},
+        {".notes.1.tmp", minutes(600)},
+        {".corvantine-1.tmp", minutes(600)}};
     for (const auto& [name, age] : files) {
         WriteFileBytes(dir / name, kOld);
         Age(dir / name, age);
     }
-    fs::create_directory(dir / ".dir.kvx.1.tmp");
-    Age(dir / ".dir.kvx.1.tmp", minutes(600));
+    fs::create_directory(dir / ".dir.kvx.corvantine-1.tmp");
+    Age(dir / ".dir.kvx.corvantine-1.tmp", minutes(600));
     ASSERT_EQ(Save(dir / "site.kvx").stage, SaveResult::Done);
     std::vector<std::string> left;
     for (const auto& entry : fs::directory_iterator(dir.Path()))
         left.push_back(entry.path().filename());
     std::sort(left.begin(), left.end());
-    EXPECT_EQ(left, (std::vector<std::string>{".dir.kvx.1.tmp", ".site.kvx.1234567.tmp",
-                                              ".site.kvx.55.tmp", ".t.12a.tmp", "notes.tmp",
-                                              "site.kvx"}));
+    EXPECT_EQ(left, (std::vector<std::string>{".budget.2023.tmp", ".corvantine-1.tmp",
+                                              ".dir.kvx.corvantine-1.tmp", ".notes.1.tmp",
+                                              ".site.kvx.corvantine-1234567.tmp",
+                                              ".site.kvx.corvantine-55.tmp",
+                                              ".t.corvantine-12a.tmp", "notes.tmp", "site.kvx"}));
 }
 
 TEST(SharedFolderSave, InASharedFolderOnlyTheUsersOwnTemporaryFilesAreRemoved) {
     if (!IsRoot()) GTEST_SKIP() << "files of other users need root";
     CTempDir dir;
     const fs::path folder = SharedFolder(dir, kOtherUser);
-    for (const char* name : {".mine.kvx.1.tmp", ".theirs.kvx.2.tmp"}) {
+    for (const char* name : {".mine.kvx.corvantine-1.tmp", ".theirs.kvx.corvantine-2.tmp"}) {
         WriteFileBytes(folder / name, kOld);
         Age(folder / name, std::chrono::minutes(120));
     }
-    ASSERT_EQ(chown((folder / ".theirs.kvx.2.tmp").c_str(), kOtherGroup, kOtherGroup), 0);
+    ASSERT_EQ(chown((folder / ".theirs.kvx.corvantine-2.tmp").c_str(), kOtherGroup, kOtherGroup),
+              0);
     ASSERT_EQ(Save(folder / "site.kvx").stage, SaveResult::Done);
-    EXPECT_FALSE(fs::exists(folder / ".mine.kvx.1.tmp"));
-    EXPECT_TRUE(fs::exists(folder / ".theirs.kvx.2.tmp"));
+    EXPECT_FALSE(fs::exists(folder / ".mine.kvx.corvantine-1.tmp"));
+    EXPECT_TRUE(fs::exists(folder / ".theirs.kvx.corvantine-2.tmp"));
 }

@@ -94,6 +94,15 @@ TEST_F(ConfigEdits, EveryEditIsUndoneExactlyAndAnnouncedBothWays) {
     EXPECT_EQ(doc.m_pStations.size(), 2u);
 }
 
+// A window opened afterwards shows the current station, so it must be one that exists.
+TEST_F(ConfigEdits, UndoingTheAddedLastStationMakesTheNewLastOneCurrent) {
+    auto add = CStationListEdit::Insert(doc, 2, std::make_unique<CStation>(), "Add Station");
+    add->Redo();
+    doc.m_nCurStation = 2;
+    add->Undo();
+    EXPECT_EQ(doc.m_nCurStation, 1);
+}
+
 TEST_F(ConfigEdits, EditStationUndoBringsBackZonesTheNewTypeDropped) {
     CStation& lobby = *doc.m_pStations[1];
     lobby.m_Buttons[5].ToggleZone(30); // HB-06 of the break-out

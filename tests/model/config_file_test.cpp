@@ -100,7 +100,7 @@ void ExpectSameConfig(const CKVDoc& a, const CKVDoc& b) {
         for (int n = 0; n < x.m_nType; ++n)
             sameButton(x.m_Buttons[n], y.m_Buttons[n]);
     }
-    for (int k = 0; k < CKVDoc::kSoftButtonCount; ++k)
+    for (int k = 0; k < kSoftButtonCount; ++k)
         sameButton(a.m_SoftButtons[k], b.m_SoftButtons[k]);
 }
 

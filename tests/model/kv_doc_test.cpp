@@ -7,6 +7,7 @@
 #include "tests/support/temp_dir.h"
 
 // std
+#include <algorithm>
 #include <fcntl.h>
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -208,11 +209,21 @@ TEST(KVDoc, SaveErrorTextFollowsTheCause) {
               V{"Disk full while accessing " + path + "."});
 }
 
-TEST(KVDoc, OpenFailsSilentlyForMissingLockedAndSpecialFiles) {
+TEST(KVDoc, OpenThatFailsNamesTheFileAndWhy) {
     CTempDir dir;
     NewDoc source;
     const std::string path = dir / "a.kvx";
     ASSERT_TRUE(source.doc.OnSaveDocument(path));
+    CScriptedUi ui;
+    // The last message: "Cannot open NAME." over "PATH: why".
+    const auto told = [&](const std::string& file) {
+        if (ui.messages.empty()) return std::string("nothing");
+        const RecordedMessage& last = ui.messages.back();
+        const std::string name = file.substr(file.find_last_of('/') + 1);
+        EXPECT_EQ(last.text, "Cannot open " + name + ".");
+        EXPECT_EQ(last.facts.rfind(file + ": ", 0), 0u) << last.facts;
+        return last.facts.substr(std::min(last.facts.size(), file.size() + 2));
+    };
 
     // Held for writing by another program, with the record lock every program understands.
     const int holder = open(path.c_str(), O_RDWR);
@@ -220,23 +231,43 @@ TEST(KVDoc, OpenFailsSilentlyForMissingLockedAndSpecialFiles) {
     lock.l_type = F_WRLCK;
     lock.l_whence = SEEK_SET;
     ASSERT_EQ(fcntl(holder, F_SETLK, &lock), 0);
-    CScriptedUi ui;
     EXPECT_FALSE(CKVDoc(ui).OnOpenDocument(path));
+    EXPECT_EQ(told(path), "held by another program that is writing it; open it again once it "
+                          "has finished");
     close(holder);
+    ui.messages.clear();
     EXPECT_TRUE(CKVDoc(ui).OnOpenDocument(path));
+    EXPECT_EQ(told(path), "nothing");
 
     EXPECT_FALSE(CKVDoc(ui).OnOpenDocument(dir / "missing.kvx"));
+    EXPECT_EQ(told(dir / "missing.kvx"), "No such file or directory");
     EXPECT_FALSE(CKVDoc(ui).OnOpenDocument(dir.Path()));
+    EXPECT_NE(told(dir.Path()), "nothing");
     const std::string fifo = dir / "fifo.kvx";
     ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
     EXPECT_FALSE(CKVDoc(ui).OnOpenDocument(fifo)); // no writer: must not wait for one
-    const auto huge = Saved(source.doc);
-    WriteFileBytes(dir / "huge.kvx", huge);
+    EXPECT_NE(told(fifo), "nothing");
+    const auto whole = Saved(source.doc);
+    WriteFileBytes(dir / "huge.kvx", whole);
     fs::resize_file(dir / "huge.kvx", (std::uintmax_t{64} << 20) + 1); // sparse: costs nothing
     EXPECT_FALSE(CKVDoc(ui).OnOpenDocument(dir / "huge.kvx"));
+    EXPECT_NE(told(dir / "huge.kvx"), "nothing");
     WriteFileBytes(dir / "short.kvx", {1, 2, 3});
     EXPECT_FALSE(CKVDoc(ui).OnOpenDocument(dir / "short.kvx"));
-    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(told(dir / "short.kvx"), "shorter than a configuration file (3 bytes)");
+    // Cut inside its zone names, and with its station's class name spoilt.
+    WriteFileBytes(dir / "cut.kvx", std::vector<uint8_t>(whole.begin(), whole.begin() + 200));
+    EXPECT_FALSE(CKVDoc(ui).OnOpenDocument(dir / "cut.kvx"));
+    EXPECT_EQ(told(dir / "cut.kvx"), "damaged at byte 200, where the file ends inside its data");
+    std::vector<uint8_t> spoilt = whole;
+    const std::string_view className = "CStation";
+    const auto at = std::search(spoilt.begin(), spoilt.end(), className.begin(), className.end());
+    ASSERT_NE(at, spoilt.end());
+    *at = 'X';
+    WriteFileBytes(dir / "spoilt.kvx", spoilt);
+    EXPECT_FALSE(CKVDoc(ui).OnOpenDocument(dir / "spoilt.kvx"));
+    EXPECT_EQ(told(dir / "spoilt.kvx"),
+              "damaged at byte " + std::to_string(at - spoilt.begin() + className.size()));
     EXPECT_EQ(ui.waitCursorDepth, 0);
 }
 

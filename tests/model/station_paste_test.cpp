@@ -2,6 +2,7 @@
 
 // own
 #include "model/kv_doc.h"
+#include "model/station_gate.h"
 #include "model/station_paste.h"
 #include "tests/support/scripted_ui.h"
 
@@ -32,10 +33,10 @@ TEST_F(StationPaste, LongNamesAreCutToKeepTheNumberWithin25Bytes) {
 }
 
 // The controller's memory is the widget tests'; here every pair is taken while memory is left.
-TEST_F(StationPaste, FullPairsAreRefusedWithTheDialogsMessage) {
+TEST_F(StationPaste, FullPairsAreRefusedWithTheGatesMessage) {
     doc.m_pStations.clear();
-    for (int a = 1; a <= CStation::kMaxAddress; ++a)
-        for (int p = 1; p <= CStation::kMaxPort; ++p) {
+    for (int a = 1; a <= kMaxAddress; ++a)
+        for (int p = 1; p <= kMaxPort; ++p) {
             auto& s = *doc.m_pStations.emplace_back(std::make_unique<CStation>());
             s.SetType(3);
             s.SetPort(p);
@@ -46,11 +47,20 @@ TEST_F(StationPaste, FullPairsAreRefusedWithTheDialogsMessage) {
     small.SetType(3);
     const auto prepared = PrepareStationPaste(doc, StationClipboardText(small));
     ASSERT_TRUE(std::holds_alternative<CStationRefusal>(prepared));
-    EXPECT_EQ(std::get<CStationRefusal>(prepared).caption, "Invalid Port/Address");
+    EXPECT_EQ(std::get<CStationRefusal>(prepared).text, FullRefusal().text);
 }
 
-TEST_F(StationPaste, TextThatIsNotAStationGivesNothing) {
-    for (const char* text : {"", "hello", "[1,2]", "{\"type\": 5}", "{\"name\": 7}",
-                             "{\"buttons\": [{\"zones\": [100]}]}", "{\"what\": 1}"})
+TEST_F(StationPaste, TextThatIsNotAStationGivesNothingAndABrokenStationARefusal) {
+    for (const char* text :
+         {"", "hello", "[1,2]", "{}", "{\"what\": 1}", "{\"type\": 4, \"x\": 1}"}) {
+        EXPECT_FALSE(HoldsStation(text)) << text;
         EXPECT_TRUE(std::holds_alternative<std::monostate>(PrepareStationPaste(doc, text))) << text;
+    }
+    for (const char* text :
+         {"{\"type\": 5}", "{\"name\": 7}", "{\"buttons\": [{\"zones\": [100]}]}"}) {
+        EXPECT_TRUE(HoldsStation(text)) << text;
+        const auto prepared = PrepareStationPaste(doc, text);
+        ASSERT_TRUE(std::holds_alternative<CStationRefusal>(prepared)) << text;
+        EXPECT_EQ(std::get<CStationRefusal>(prepared).caption, "Paste Station");
+    }
 }

@@ -131,6 +131,7 @@ TEST_F(ReportFormsTest, TitleBlockAndMatrixColumnsAreTheZonesInUse) {
     doc.m_pStations[0]->m_Buttons[0].ToggleZone(4);
     doc.m_pStations[0]->m_Buttons[3].ToggleZone(29);
     doc.m_pStations[0]->m_Buttons[3].ToggleZone(4);
+    doc.m_pStations[0]->m_Buttons[2].ToggleZone(30); // beyond the zones in use: not reported
     doc.m_SoftButtons[0].ToggleZone(7);
     doc.m_strZoneNames[7] = "";
     const ZoneReport report = BuildZoneReport(doc, "site.kvx", "2026-12-07");

@@ -27,11 +27,25 @@ uint32_t CFakeSerialLine::Queued() {
     if (rate == kNoQueue) m_queued = 0;
     m_drainCredit += uint64_t(now - m_queueTick) * rate;
     m_queueTick = now;
-    const uint64_t drained = std::min<uint64_t>(m_drainCredit / 1000, m_queued);
+    uint64_t drained = std::min<uint64_t>(m_drainCredit / 1000, m_queued);
+    if (drained < m_queued) drained -= drained % std::max<uint32_t>(drainChunk, 1);
     m_queued -= static_cast<uint32_t>(drained);
     m_drainCredit -= drained * 1000;
     if (m_queued == 0) m_drainCredit = 0;
     return m_queued;
+}
+
+bool CFakeSerialLine::HasRoom() {
+    if (m_roomTick && *m_roomTick <= m_clock.GetTickCount()) return true;
+    return !m_room || *m_room > 0;
+}
+
+uint32_t CFakeSerialLine::UntilChange(SerialReady wanted, uint32_t ms) const {
+    const uint32_t now = m_clock.GetTickCount();
+    if (wanted.bInput && !m_scheduled.empty())
+        ms = std::min(ms, m_scheduled.begin()->first - now);
+    if (wanted.bRoom && m_roomTick) ms = std::min(ms, *m_roomTick - now);
+    return ms;
 }
 
 void CFakeSerialLine::Enqueue(size_t count) {
@@ -102,17 +116,39 @@ long CFakeSerialDevice::Write(const uint8_t* data, size_t size) {
     return static_cast<long>(count);
 }
 
+bool CFakeSerialDevice::Await(SerialReady wanted, uint32_t ms, SerialReady& found) {
+    const auto look = [&] {
+        found.bInput = wanted.bInput && (m_line.m_bHungUp || m_line.Waiting() > 0);
+        found.bRoom = wanted.bRoom && !m_line.m_bHungUp && m_line.HasRoom();
+        return found.bInput || found.bRoom;
+    };
+    if (look()) return true;
+    m_line.m_clock.Sleep(m_line.UntilChange(wanted, ms));
+    look();
+    return true;
+}
+
 bool CFakeSerialDevice::Close() {
     m_bClosed = true;
     m_line.bHeld = false;
     return !m_line.faults.bClose;
 }
 
-std::unique_ptr<CSerialDevice> CFakeSerialDeviceHost::Open(unsigned comNumber) {
+std::unique_ptr<CSerialDevice> CFakeSerialDeviceHost::Open(unsigned comNumber,
+                                                           SerialOpenFault* fault) {
+    SerialOpenFault ignored;
+    SerialOpenFault& why = fault != nullptr ? *fault : ignored;
     const auto found = m_lines.find(comNumber);
-    if (found == m_lines.end()) return nullptr;
+    if (found == m_lines.end()) {
+        why.cause = SerialOpenFault::NotConnected;
+        return nullptr;
+    }
     CFakeSerialLine& line = *found->second;
-    if (line.bHeld || line.faults.bOpen) return nullptr;
+    why.device = "/dev/fake" + std::to_string(comNumber);
+    if (line.bHeld || line.faults.bOpen) {
+        why.cause = line.bHeld ? SerialOpenFault::InUse : SerialOpenFault::NotPermitted;
+        return nullptr;
+    }
     line.bHeld = true;
     ++line.nOpens;
     return std::make_unique<CFakeSerialDevice>(line);

@@ -1,5 +1,6 @@
 #pragma once
-// A serial line in memory, timed by a CManualClock. The test plays the far end: it schedules
+// A serial line in memory, timed by a clock of the test's (a CManualClock, which waits move
+// forward). The test plays the far end: it schedules
 // bytes to arrive at given ticks, reads what the port wrote (or answers it byte by byte), limits
 // the room for writing, hangs up, or makes any device call fail.
 
@@ -19,7 +20,7 @@
 class CFakeSerialLine {
 public:
     // Borrows the clock, which must outlive the line.
-    explicit CFakeSerialLine(CManualClock& clock) : m_clock(clock) {}
+    explicit CFakeSerialLine(CClock& clock) : m_clock(clock) {}
 
     // The far end sends: the bytes become readable at tick (now by default).
     void Send(std::span<const uint8_t> bytes);
@@ -40,6 +41,9 @@ public:
     // empty), 0 for a stalled line.
     static constexpr uint32_t kNoQueue = UINT32_MAX;
     std::optional<uint32_t> drainBytesPerSecond;
+    // The queue shrinks only by whole chunks of this many bytes, as a UART's FIFO or a USB
+    // adapter empties it (the last bytes go as soon as their time has come).
+    uint32_t drainChunk = 1;
     // Bytes still queued for the line now; the device reports the same.
     uint32_t Queued();
     // How often the queue was thrown away.
@@ -69,9 +73,12 @@ public:
 private:
     friend class CFakeSerialDevice;
     uint32_t Waiting();
+    bool HasRoom();
+    // Milliseconds until something a wait wants may change, at most ms.
+    uint32_t UntilChange(SerialReady wanted, uint32_t ms) const;
     void Enqueue(size_t count);
 
-    CManualClock& m_clock;
+    CClock& m_clock;
     std::multimap<uint32_t, std::vector<uint8_t>> m_scheduled;
     std::deque<uint8_t> m_input;
     std::vector<uint8_t> m_written;
@@ -95,6 +102,7 @@ public:
     bool DiscardOutput() override;
     long Read(uint8_t* buffer, size_t size) override;
     long Write(const uint8_t* data, size_t size) override;
+    bool Await(SerialReady wanted, uint32_t ms, SerialReady& found) override;
     bool Close() override;
 
 private:
@@ -107,7 +115,8 @@ class CFakeSerialDeviceHost final : public CSerialDeviceHost {
 public:
     void Attach(unsigned comNumber, CFakeSerialLine& line) { m_lines[comNumber] = &line; }
 
-    std::unique_ptr<CSerialDevice> Open(unsigned comNumber) override;
+    std::unique_ptr<CSerialDevice> Open(unsigned comNumber,
+                                        SerialOpenFault* fault = nullptr) override;
     std::vector<unsigned> ListPorts() override;
 
 private:

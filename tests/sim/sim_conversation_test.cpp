@@ -2,15 +2,18 @@
 // download will drive it.
 
 #include "platform/serial_device_posix.h"
+#include "serial/frame_codec.h"
 #include "serial/serial_transport.h"
 #include "tests/serial/xdg_scope.h"
 #include "tests/sim/sim_process.h"
 #include "tests/sim/test_image.h"
+#include "tools/sim/controller_sim.h"
 
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <iterator>
+#include <sstream>
 
 namespace {
 
@@ -111,6 +114,29 @@ TEST_F(SimConversation, RefusesABadPortName) {
     CSimProcess bad({"--port", "COM10"}, xdg.Path() / "errors.txt");
     EXPECT_EQ(bad.ReadyLine(std::chrono::milliseconds(500)), "");
     EXPECT_NE(bad.Wait(), 0);
+}
+
+} // namespace
+
+namespace {
+
+TEST(SimUsage, UsageErrorsExit64AsTheOtherProgramsDo) {
+    CXdgScope xdg;
+    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+             {"--bogus"}, {"--port", "COM12"}, {"--port", "COM4", "--baud", "7"}, {}}) {
+        CSimProcess sim(args, xdg.Path() / "sim-errors.txt");
+        EXPECT_EQ(sim.Wait(), 64) << (args.empty() ? "" : args.back());
+    }
+}
+
+TEST(SimUsage, NoiseSaysNothingAboutAnswering) {
+    SimOptions options;
+    options.bNoise = true;
+    std::ostringstream log;
+    CControllerSim sim(options, log);
+    for (uint8_t byte : EncodeFrame(AddressPrefix(0), std::vector<uint8_t>{0x01}))
+        EXPECT_TRUE(sim.Feed(byte).empty());
+    EXPECT_EQ(log.str().find("answer"), std::string::npos) << log.str();
 }
 
 } // namespace

@@ -19,7 +19,7 @@ std::string RandomText(std::mt19937& random, std::size_t limit) {
 }
 
 void RandomButton(std::mt19937& random, CBtn& button, int maxZones) {
-    button.SetName(RandomText(random, CBtn::kMaxName));
+    button.SetName(RandomText(random, kMaxButtonName));
     button.m_pZones.clear();
     const int density = Between(random, 0, 4);
     for (int z = 0; z < maxZones; ++z)
@@ -30,7 +30,7 @@ void RandomButton(std::mt19937& random, CBtn& button, int maxZones) {
 void FillRandomConfig(CKVDoc& doc, std::mt19937& random) {
     constexpr std::array kTypes = {4, 10, 48, 3, 9, 47};
     doc.OnNewDocument();
-    doc.m_nMaxZones = Between(random, 1, CKVDoc::kZoneCount);
+    doc.m_nMaxZones = Between(random, 1, kMaxZones);
     for (std::string& name : doc.m_strZoneNames)
         name = RandomText(random, 25);
     doc.m_pStations.clear();
@@ -38,15 +38,15 @@ void FillRandomConfig(CKVDoc& doc, std::mt19937& random) {
     for (int i = 0; i < count; ++i) {
         auto station = std::make_unique<CStation>();
         station->SetType(kTypes[static_cast<std::size_t>(Between(random, 0, 5))]);
-        station->SetName(RandomText(random, CStation::kMaxName));
-        int port = Between(random, 1, CStation::kMaxPort);
-        int address = Between(random, 1, CStation::kMaxAddress);
+        station->SetName(RandomText(random, kMaxStationName));
+        int port = Between(random, 1, kMaxPort);
+        int address = Between(random, 1, kMaxAddress);
         if (doc.IsPortAddressUsed(port, address, nullptr)) doc.FindFreePortAddress(port, address);
         station->SetPort(port);
         station->SetAddress(address);
-        station->SetGroup(Between(random, 0, CStation::kMaxGroup));
+        station->SetGroup(Between(random, 0, kMaxGroup));
         if (station->m_nType == CStation::kLcdTextType)
-            station->SetLcdText(RandomText(random, CStation::kMaxLcdText));
+            station->SetLcdText(RandomText(random, kMaxLcdText));
         for (int n = 0; n < station->m_nType; ++n)
             RandomButton(random, station->m_Buttons[static_cast<std::size_t>(n)], doc.m_nMaxZones);
         doc.m_pStations.push_back(std::move(station));
@@ -63,22 +63,22 @@ void FillLargestConfig(CKVDoc& doc) {
     for (int i = 0; i < 47; ++i) {
         auto s = std::make_unique<CStation>();
         s->SetType(48);
-        s->SetName(std::string(CStation::kMaxName - 3, 'S') + std::to_string(100 + i));
+        s->SetName(std::string(kMaxStationName - 3, 'S') + std::to_string(100 + i));
         doc.FindFreePortAddress(port, address);
         s->SetPort(port);
         s->SetAddress(address);
         for (CBtn& b : s->m_Buttons) {
-            b.SetName(std::string(CBtn::kMaxName, 'B'));
-            for (int z = 0; z < CKVDoc::kZoneCount; ++z)
+            b.SetName(std::string(kMaxButtonName, 'B'));
+            for (int z = 0; z < kMaxZones; ++z)
                 b.ToggleZone(z);
         }
         doc.m_pStations.push_back(std::move(s));
     }
     for (CBtn& b : doc.m_SoftButtons) {
-        b.SetName(std::string(CBtn::kMaxName, 'b'));
-        for (int z = 0; z < CKVDoc::kZoneCount; ++z)
+        b.SetName(std::string(kMaxButtonName, 'b'));
+        for (int z = 0; z < kMaxZones; ++z)
             b.ToggleZone(z);
     }
-    for (int z = 0; z < CKVDoc::kZoneCount; ++z)
+    for (int z = 0; z < kMaxZones; ++z)
         doc.m_strZoneNames[static_cast<std::size_t>(z)] = "Zone name " + std::to_string(z + 1);
 }

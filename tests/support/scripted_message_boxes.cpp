@@ -32,7 +32,8 @@ std::function<void()> CScriptedMessageBoxes::OnModal(QWidget& widget) {
     const auto buttons = MsgButtonsOf(box->standardButtons());
     if (!buttons) ADD_FAILURE() << "message box with buttons no MsgButtons value gives";
     messages.push_back({Bytes(box->text()), Bytes(box->windowTitle()),
-                        buttons.value_or(MsgButtons::Ok), MsgIconOf(box->icon())});
+                        buttons.value_or(MsgButtons::Ok), MsgIconOf(box->icon()),
+                        Bytes(box->informativeText())});
     MsgAnswer answer = DefaultAnswer(buttons.value_or(MsgButtons::Ok));
     if (!answers.empty()) {
         answer = answers.front();

@@ -2,7 +2,7 @@
 
 MsgAnswer CScriptedUi::MessageBox(const std::string& text, const std::string& caption,
                                   MsgButtons buttons, MsgIcon icon) {
-    messages.push_back({text, caption, buttons, icon});
+    messages.push_back({text, caption, buttons, icon, {}});
     if (!answers.empty()) {
         const MsgAnswer answer = answers.front();
         answers.pop_front();

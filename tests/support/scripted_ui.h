@@ -14,12 +14,16 @@ struct RecordedMessage {
     std::string caption;
     MsgButtons buttons;
     MsgIcon icon;
+    std::string facts; // the further text, when there is one
 };
 
 class CScriptedUi : public CUiServices {
 public:
     MsgAnswer MessageBox(const std::string& text, const std::string& caption, MsgButtons buttons,
                          MsgIcon icon) override;
+    void MessageBoxWithFacts(const std::string& text, const std::string& facts) override {
+        messages.push_back({text, kAppTitle, MsgButtons::Ok, MsgIcon::None, facts});
+    }
     std::optional<std::string> AskOpenFileName(const FileDialogRequest& request) override;
     std::optional<std::string> AskSaveFileName(const FileDialogRequest& request) override;
     void BeginWaitCursor() override { ++waitCursorDepth, ++waitCursorShown; }

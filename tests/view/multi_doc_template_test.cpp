@@ -95,7 +95,11 @@ TEST_F(MdiDocuments, RefusedOpenLeavesNoDocumentAndNoWindow) {
     EXPECT_EQ(harness.OpenDocument(path.string()), nullptr);
     EXPECT_EQ(boxes.messages.size(), 1u); // the reader's own refusal
     EXPECT_EQ(harness.OpenDocument((dir / "missing.kvx").string()), nullptr);
-    EXPECT_EQ(boxes.messages.size(), 1u);
+    // A file that cannot be read is named, with why, under the message.
+    ASSERT_EQ(boxes.messages.size(), 2u);
+    EXPECT_EQ(boxes.messages.back().text, "Cannot open missing.kvx.");
+    EXPECT_EQ(boxes.messages.back().facts,
+              (dir / "missing.kvx").string() + ": No such file or directory");
     EXPECT_TRUE(harness.documents.Documents().empty());
     EXPECT_EQ(WindowCount(), 0u);
 }

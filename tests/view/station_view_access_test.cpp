@@ -9,6 +9,7 @@
 #include "tests/view/station_view_fixture.h"
 #include "view/station_cells.h"
 #include "view/station_list_width.h"
+#include "view/zone_stations.h"
 
 // Qt
 #include <QAccessible>
@@ -20,6 +21,7 @@
 #include <QStatusBar>
 #include <QTest>
 #include <QToolTip>
+#include <QTreeWidget>
 
 // std
 #include <cstdlib>
@@ -89,11 +91,11 @@ TEST_F(StationViewPointer, ColumnHeaderTipIsTheZoneNameAndCellsHaveNone) {
 
     SendToolTip(view.m_Grid, CStationViewHarness::ColumnHeaderCentre(5));
     EXPECT_TRUE(QToolTip::isVisible());
-    EXPECT_EQ(QToolTip::text(), "Lobby");
+    EXPECT_EQ(QToolTip::text(), "Lobby\nPaged by no button");
     SaveWithToolTip(harness.window, "header_tooltip.png");
     // The header keeps its number.
     SendToolTip(view.m_Grid, CStationViewHarness::ColumnHeaderCentre(6));
-    EXPECT_EQ(QToolTip::text(), "Zone6");
+    EXPECT_EQ(QToolTip::text(), "Zone6\nPaged by no button");
     QToolTip::hideText();
 }
 
@@ -111,9 +113,35 @@ TEST_F(StationViewPointer, StatusBarNamesTheCellUnderThePointerAndFollowsAClick)
     EXPECT_EQ(status.currentMessage(), QString::fromUtf8("HB-03 \u00b7 Zone 5: Lobby \u00b7 Off"));
     QTest::mouseMove(&view.m_Grid, CStationViewHarness::CellCentre(11, 1));
     EXPECT_EQ(status.currentMessage(), QString::fromUtf8("SB-11 \u00b7 Zone 1: Zone1 \u00b7 Off"));
-    // Off the cells, nothing is said.
-    QTest::mouseMove(&view.m_Grid, CStationViewHarness::ColumnHeaderCentre(2));
-    EXPECT_EQ(status.currentMessage(), "");
+    // A zone's header says which buttons page it; off the grid, nothing is said.
+    QTest::mouseMove(&view.m_Grid, CStationViewHarness::ColumnHeaderCentre(5));
+    EXPECT_EQ(status.currentMessage(),
+              QString::fromUtf8("Zone 5: Lobby \u00b7 paged by no button"));
+    ClickCell(view, 3, 5);
+    QTest::mouseMove(&view.m_Grid, CStationViewHarness::ColumnHeaderCentre(4));
+    QTest::mouseMove(&view.m_Grid, CStationViewHarness::ColumnHeaderCentre(5));
+    EXPECT_EQ(status.currentMessage(),
+              QString::fromUtf8("Zone 5: Lobby \u00b7 paged by 1 button on Station1"));
+}
+
+TEST_F(StationViewPointer, ZoneHeaderListsTheButtonsPagingItAndGoesToOne) {
+    CKVDoc& doc = NewDocumentWith(10);
+    AddStation(doc, 4, "Dock").m_Buttons[2].ToggleZone(4);
+    doc.m_SoftButtons[1].ToggleZone(4);
+    CStationView& view = CStationViewHarness::ViewOf(doc);
+    view.FillStationList();
+    view.ShowStation(0);
+    EXPECT_EQ(ZonePagingText(doc, 5), "2 buttons on Dock, the soft buttons");
+
+    // The list names each button; choosing the Dock's shows its cell.
+    CZoneStationsDlg list(view, 5);
+    QStringList rows;
+    for (int i = 0; i < list.List().topLevelItemCount(); ++i)
+        rows << list.List().topLevelItem(i)->text(0) + " " + list.List().topLevelItem(i)->text(1);
+    EXPECT_EQ(rows, QStringList({"Dock HB-03  HardButton3", "Soft buttons SB-12  SoftButton12"}));
+    list.GoTo(0);
+    EXPECT_EQ(view.SelectedStation(), 1);
+    EXPECT_EQ(ActiveCell(view), (std::pair<int32_t, int32_t>{3, 5}));
 }
 
 using StationViewDivider = StationViewTest;
@@ -232,13 +260,26 @@ TEST_F(StationViewScreenReader, GridIsATableOfButtonsByZonesWhoseCellsToggleAsAC
         }
     }
     EXPECT_EQ(on, (std::vector<std::pair<int, int>>{{2, 6}, {9, 0}}));
-    EXPECT_EQ(grid->childCount(), 98 * 99);
 
+    // As a QTableView's: the corner and the column headers come first, then each row's header
+    // before its cells, and each cell names its headers.
+    EXPECT_EQ(grid->childCount(), 99 * 100);
+    EXPECT_EQ(grid->child(0)->role(), QAccessible::Pane);
+    EXPECT_EQ(grid->child(5)->role(), QAccessible::ColumnHeader);
+    EXPECT_EQ(grid->child(5)->text(QAccessible::Name), "Zone 5: Lobby");
+    EXPECT_EQ(grid->child(3 * 100)->role(), QAccessible::RowHeader);
+    EXPECT_EQ(grid->child(3 * 100)->text(QAccessible::Name), "HB-03");
+    EXPECT_EQ(grid->indexOfChild(grid->child(5)), 5);
+    EXPECT_FALSE(grid->child(5)->rect().isEmpty());
     QAccessibleInterface* cell = table->cellAt(2, 4);
-    EXPECT_EQ(grid->indexOfChild(cell), 2 * 99 + 4);
-    EXPECT_EQ(grid->child(2 * 99 + 4), cell);
+    EXPECT_EQ(grid->indexOfChild(cell), 3 * 100 + 5);
+    EXPECT_EQ(grid->child(3 * 100 + 5), cell);
     EXPECT_EQ(cell->tableCellInterface()->rowIndex(), 2);
     EXPECT_EQ(cell->tableCellInterface()->columnIndex(), 4);
+    EXPECT_EQ(cell->tableCellInterface()->columnHeaderCells(),
+              QList<QAccessibleInterface*>{grid->child(5)});
+    EXPECT_EQ(cell->tableCellInterface()->rowHeaderCells(),
+              QList<QAccessibleInterface*>{grid->child(3 * 100)});
     EXPECT_FALSE(cell->rect().isEmpty());
     QAccessibleActionInterface* actions = cell->actionInterface();
     ASSERT_NE(actions, nullptr);
@@ -259,6 +300,27 @@ TEST_F(StationViewScreenReader, GridIsATableOfButtonsByZonesWhoseCellsToggleAsAC
     actions->doAction(QAccessibleActionInterface::toggleAction());
     EXPECT_EQ(Zones(third), (std::vector<int>{6}));
     EXPECT_EQ(cell->text(QAccessible::Name), "Off");
+}
+
+// Headless, Qt delivers no accessibility events (no screen reader is active), so what a reader
+// asks on the focus event is checked: the table's focused child and its state.
+TEST_F(StationViewKeys, F6IntoTheGridGivesScreenReadersTheActiveCellAsTheFocus) {
+    CStationView& view = ActiveView(10);
+    QTest::keyClick(&view.m_Grid, Qt::Key_Down);
+    QTest::keyClick(&view.m_Grid, Qt::Key_Right);
+    Run(view, ID_NEXT_PANE);
+    ASSERT_EQ(QApplication::focusWidget(), &view.m_StationList);
+    QAccessibleInterface* grid = QAccessible::queryAccessibleInterface(&view.m_Grid);
+    EXPECT_EQ(grid->focusChild(), nullptr);
+    Run(view, ID_PREV_PANE);
+    ASSERT_EQ(QApplication::focusWidget(), &view.m_Grid);
+    QCoreApplication::processEvents(); // the cell's focus event, queued behind the table's
+    QAccessibleInterface* cell = grid->focusChild();
+    ASSERT_NE(cell, nullptr);
+    EXPECT_EQ(cell, grid->tableInterface()->cellAt(1, 1));
+    EXPECT_EQ(cell->role(), QAccessible::Cell);
+    EXPECT_EQ(cell->text(QAccessible::Description), "HB-02, Zone 2: Zone2");
+    EXPECT_TRUE(cell->state().focused);
 }
 
 TEST_F(StationViewScreenReader, ListAndEditBoxesAreNamedTheEditBoxesByTheirLabels) {

@@ -62,12 +62,13 @@ TEST_F(ViewsInStep, DeletingAnotherWindowsStationMovesItToTheNeighbour) {
 }
 
 TEST_F(ViewsInStep, InsertingBeforeAnotherWindowsStationKeepsItShown) {
-    views[0]->m_StationList.setCurrentRow(0);
+    // Inserted at the very place of the station the second window shows.
+    views[0]->m_StationList.setCurrentRow(1);
     WithDialog(&CStationCommands::OnInsertStation, *views[0], [](CStationPropertiesDlg& dlg) {
         dlg.findChild<QLineEdit*>("edit1003")->setText("New");
     });
     for (CStationView* view : views)
-        EXPECT_EQ(ListOf(*view), (Names{"New", "Station1", "Station2", "Station3"}));
+        EXPECT_EQ(ListOf(*view), (Names{"Station1", "New", "Station2", "Station3"}));
     EXPECT_EQ(Shown(0), "New");
     EXPECT_EQ(Shown(1), "Station2");
     EXPECT_EQ(Shown(2), "Station3");

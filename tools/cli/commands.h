@@ -18,3 +18,5 @@ void AddCheckCommand(CLI::App& app, CCliContext& context);
 void AddDecodeCommand(CLI::App& app, CCliContext& context);
 void AddDiffCommand(CLI::App& app, CCliContext& context);
 void AddReportCommand(CLI::App& app, CCliContext& context);
+void AddZonesCommand(CLI::App& app, CCliContext& context);
+void AddStationsCommand(CLI::App& app, CCliContext& context);

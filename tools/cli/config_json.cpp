@@ -1,29 +1,33 @@
 // own
 #include "tools/cli/config_json.h"
 #include "model/formats/station_json.h"
+#include "model/station_gate.h"
 #include "platform/cp1252.h"
+
+// std
+#include <algorithm>
 
 using Json = nlohmann::ordered_json;
 
 namespace {
-constexpr std::size_t kMaxStations = CStation::kMaxPort * CStation::kMaxAddress;
-
-// The editor never lets two stations share a port and address: the controller could not tell
-// them apart.
-void RefuseSharedPortAddress(const CJsonReader& stations, const CKVDoc& doc) {
-    for (std::size_t i = 1; i < doc.m_pStations.size(); ++i) {
-        const CStation& station = *doc.m_pStations[i];
-        for (std::size_t j = 0; j < i; ++j) {
-            const CStation& first = *doc.m_pStations[j];
-            if (first.m_nPort != station.m_nPort || first.m_nAddress != station.m_nAddress)
-                continue;
-            const std::string pair = "[" + std::to_string(station.m_nPort) + "-" +
-                                     std::to_string(station.m_nAddress) + "]";
-            stations[i].Refuse(pair + " of \"" + Cp1252ToUtf8(station.m_strName) +
-                               "\" already used by \"" + Cp1252ToUtf8(first.m_strName) +
-                               "\" (stations[" + std::to_string(j) + "])");
-        }
+// Adds `station` through the station gate, as the editor's Add, Insert and Paste do; the
+// controller could not tell two stations on one port and address apart.
+void AddStation(const CJsonReader& in, CKVDoc& doc, std::unique_ptr<CStation> station) {
+    const StationGate gate = CheckStationAdd(doc, station->m_nPort, station->m_nAddress);
+    if (gate == StationGate::Full) in.Refuse(Cp1252ToUtf8(FullRefusal().text));
+    if (gate == StationGate::PairTaken) {
+        const auto first =
+            std::find_if(doc.m_pStations.begin(), doc.m_pStations.end(), [&](const auto& other) {
+                return other->m_nPort == station->m_nPort &&
+                       other->m_nAddress == station->m_nAddress;
+            });
+        in.Refuse("[" + std::to_string(station->m_nPort) + "-" +
+                  std::to_string(station->m_nAddress) + "] of \"" +
+                  Cp1252ToUtf8(station->m_strName) + "\" already used by \"" +
+                  Cp1252ToUtf8((*first)->m_strName) + "\" (stations[" +
+                  std::to_string(first - doc.m_pStations.begin()) + "])");
     }
+    doc.m_pStations.push_back(std::move(station));
 }
 
 Json ButtonToJson(const ContentsButton& button) {
@@ -79,11 +83,16 @@ std::optional<std::string> ConfigFromJson(const Json& json, CKVDoc& doc) {
     try {
         const CJsonReader in(json, "");
         in.Object({"version", "maxZones", "zoneNames", "stations", "softButtons"});
-        // The version is informational: files are always written as the current version.
-        if (in.Has("version")) in["version"].Int();
+        // Files are always written as the current version, but only a version of the file
+        // format is a configuration's.
+        if (in.Has("version")) {
+            const int version = in["version"].Int();
+            in["version"].Check(version == CKVDoc::kNewVersion || version == CKVDoc::kFileVersion,
+                                "257 or 258");
+        }
         if (in.Has("maxZones")) {
             const int maxZones = in["maxZones"].Int();
-            in["maxZones"].Check(maxZones >= 1 && maxZones <= kMaxZones, "1 to 99");
+            in["maxZones"].Check(maxZones >= 1 && maxZones <= kMaxZones, OneTo(kMaxZones));
             doc.m_nMaxZones = maxZones;
         }
         if (in.Has("zoneNames")) {
@@ -98,15 +107,17 @@ std::optional<std::string> ConfigFromJson(const Json& json, CKVDoc& doc) {
             const std::size_t count = stations.Array(1, kMaxStations);
             doc.m_pStations.clear();
             for (std::size_t i = 0; i < count; ++i)
-                doc.m_pStations.push_back(ReadStation(stations[i], doc.m_nMaxZones));
-            RefuseSharedPortAddress(stations, doc);
+                AddStation(stations[i], doc, ReadStation(stations[i], doc.m_nMaxZones));
         }
         if (in.Has("softButtons")) {
             const CJsonReader buttons = in["softButtons"];
-            const std::size_t count = buttons.Array(0, CKVDoc::kSoftButtonCount);
+            const std::size_t count = buttons.Array(0, kSoftButtonCount);
             for (std::size_t k = 0; k < count; ++k)
                 ReadButton(buttons[k], doc.m_SoftButtons[k], doc.m_nMaxZones);
         }
+        // No stations are refused alike whether the list is empty or missing.
+        static const Json kNoStations = Json::array();
+        if (!in.Has("stations")) CJsonReader(kNoStations, "stations").Array(1, kMaxStations);
     } catch (const CJsonRefusal& refusal) {
         return refusal.line;
     }

@@ -51,7 +51,9 @@ std::optional<std::vector<uint8_t>> ReadRegularFile(CCliContext& context,
 std::optional<ConfigContents> Decode(CCliContext& context, const std::string& path,
                                      const std::vector<uint8_t>& bytes) {
     ImageDecoding decoded = DecodeControllerImage(bytes);
-    if (!decoded.contents) context.Fail(path + ": not a valid controller image: " + decoded.refusal);
+    // A damaged image is an input that cannot be read, from decode as from diff.
+    if (!decoded.contents)
+        context.CannotRead(path + ": not a valid controller image: " + decoded.refusal);
     return std::move(decoded.contents);
 }
 } // namespace

@@ -3,6 +3,7 @@
 
 // own
 #include "model/config_diff.h"
+#include "model/formats/text_excerpt.h"
 #include "platform/cp1252.h"
 #include "tools/cli/output.h"
 #include "tools/cli/commands.h"
@@ -76,7 +77,7 @@ void AddDiffCommand(CLI::App& app, CCliContext& context) {
             text = DifferencesJson(differences);
         } else {
             for (const ConfigDifference& d : differences)
-                text += DifferenceLine(d) + "\n";
+                text += ForTerminal(DifferenceLine(d)) + "\n";
         }
         if (WriteOutput(context, {}, text) && !differences.empty())
             context.exitCode = kDifferent;

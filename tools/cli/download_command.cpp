@@ -65,6 +65,9 @@ public:
         std::getline(std::cin, answer);
         return answer == "y" || answer == "Y" || answer == "yes" ? MsgAnswer::Yes : MsgAnswer::No;
     }
+    void MessageBoxWithFacts(const std::string& text, const std::string& facts) override {
+        m_terminal.MessageBoxWithFacts(text, facts);
+    }
     std::optional<std::string> AskOpenFileName(const FileDialogRequest& request) override {
         return m_terminal.AskOpenFileName(request);
     }
@@ -122,7 +125,9 @@ void RunDownload(CCliContext& context, const DownloadArgs& args) {
 
 void AddDownloadCommand(CLI::App& app, CCliContext& context) {
     auto* command = app.add_subcommand(
-        "download", "Build the controller image and download it to the PA Controller");
+        "download", "Build the controller image and download it to the PA Controller, at the "
+                    "baud rate and response time-out of the settings file "
+                    "(~/.config/Quellton Electronics/Corvantine.conf)");
     auto args = std::make_shared<DownloadArgs>();
     command->add_option("FILE", args->path, "the .kvx file to read")->required();
     command->add_option("--port", args->port, "the COM port to use instead of the stored one");

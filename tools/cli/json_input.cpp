@@ -1,14 +1,10 @@
 // own
 #include "tools/cli/json_input.h"
-#include "files/file_reading.h"
+#include "tools/cli/input_file.h"
 #include "model/formats/text_excerpt.h"
 
 // std
-#include <cerrno>
-#include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <algorithm>
 #include <vector>
 
 using Json = nlohmann::ordered_json;
@@ -18,66 +14,67 @@ struct CTooLarge {
     std::string why;
 };
 
-// The whole file; a refusal text instead when it is not a regular file of acceptable size.
-std::optional<std::string> ReadRegularFile(const std::string& path, std::string& bytes) {
-    // Non-blocking, so that opening a FIFO returns at once and is refused below.
-    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return std::strerror(errno);
-    struct stat info {};
-    std::optional<std::string> refusal;
-    if (fstat(fd, &info) != 0) {
-        refusal = std::strerror(errno);
-    } else if (!S_ISREG(info.st_mode)) {
-        refusal = "not a regular file";
-    } else if (info.st_size > kMaxJsonInputBytes) {
-        refusal = std::to_string(info.st_size) + " bytes refused (at most 16 MB)";
-    } else {
-        bytes.resize(static_cast<std::size_t>(info.st_size));
-        const long filled = ReadFully(PosixFileLayer(), fd, bytes.data(), bytes.size());
-        if (filled < 0)
-            refusal = std::strerror(errno);
-        else // the file may have shrunk since fstat
-            bytes.resize(static_cast<std::size_t>(filled));
-    }
-    close(fd);
-    return refusal;
-}
-
-// Refuses, while parsing, what would make the parse slow or large.
-class CParseBounds {
+// Looks over the JSON before it is built, in one pass that keeps no values: refuses what would
+// make building it slow or large, and a key given twice in one object, which building would
+// silently resolve to its last value.
+class CBoundsCheck final : public nlohmann::json_sax<Json> {
 public:
-    bool operator()(int depth, Json::parse_event_t event, const Json&) {
-        using Event = Json::parse_event_t;
-        switch (event) {
-        case Event::object_start:
-            m_fields.push_back(0);
-            [[fallthrough]];
-        case Event::array_start:
-            if (depth >= kMaxJsonDepth)
-                throw CTooLarge{"nesting deeper than " + std::to_string(kMaxJsonDepth) +
-                                " levels refused"};
-            [[fallthrough]];
-        case Event::value:
-            if (++m_values > kMaxJsonValues)
-                throw CTooLarge{"more than " + std::to_string(kMaxJsonValues) + " values refused"};
-            break;
-        case Event::key:
-            if (++m_fields.back() > kMaxJsonFields)
-                throw CTooLarge{"an object of more than " + std::to_string(kMaxJsonFields) +
-                                " fields refused"};
-            break;
-        case Event::object_end:
-            m_fields.pop_back();
-            break;
-        case Event::array_end:
-            break;
-        }
+    bool null() override { return Value(); }
+    bool boolean(bool) override { return Value(); }
+    bool number_integer(number_integer_t) override { return Value(); }
+    bool number_unsigned(number_unsigned_t) override { return Value(); }
+    bool number_float(number_float_t, const string_t&) override { return Value(); }
+    bool string(string_t&) override { return Value(); }
+    bool binary(binary_t&) override { return Value(); }
+    bool start_object(std::size_t) override {
+        Open();
+        m_keys.emplace_back();
         return true;
+    }
+    bool key(string_t& key) override {
+        std::vector<std::string>& keys = m_keys.back();
+        if (std::find(keys.begin(), keys.end(), key) != keys.end())
+            throw CTooLarge{"the key \"" + Excerpt(key) + "\" given twice refused"};
+        if (keys.size() == kMaxJsonFields)
+            throw CTooLarge{"an object of more than " + std::to_string(kMaxJsonFields) +
+                            " fields refused"};
+        keys.push_back(key);
+        return true;
+    }
+    bool end_object() override {
+        m_keys.pop_back();
+        --m_depth;
+        return true;
+    }
+    bool start_array(std::size_t) override {
+        Open();
+        return true;
+    }
+    bool end_array() override {
+        --m_depth;
+        return true;
+    }
+    // Building the JSON then reports the same error in its own words.
+    bool parse_error(std::size_t, const std::string&, const nlohmann::detail::exception&) override {
+        return false;
     }
 
 private:
-    std::vector<std::size_t> m_fields; // per open object
+    void Open() {
+        if (++m_depth > kMaxJsonDepth)
+            throw CTooLarge{"nesting deeper than " + std::to_string(kMaxJsonDepth) +
+                            " levels refused"};
+        Value();
+    }
+    bool Value() {
+        if (++m_values > kMaxJsonValues)
+            throw CTooLarge{"more than " + std::to_string(kMaxJsonValues) + " values refused"};
+        return true;
+    }
+
+    std::vector<std::vector<std::string>> m_keys; // per open object, at most kMaxJsonFields
     std::size_t m_values = 0;
+    int m_depth = 0;
 };
 
 // The parser's message, with the text it quotes cut to an excerpt.
@@ -95,12 +92,15 @@ std::string ParseErrorText(const std::string& what) {
 
 std::optional<Json> ReadJsonInput(CCliContext& context, const std::string& path) {
     std::string bytes;
-    if (const auto refusal = ReadRegularFile(path, bytes)) {
+    if (const auto refusal = ReadInputFile(path, bytes)) {
         context.CannotRead(path + ": " + *refusal);
         return std::nullopt;
     }
     try {
-        return Json::parse(bytes, CParseBounds());
+        // Both passes are linear: a parse with a callback scans a long array once per element.
+        CBoundsCheck bounds;
+        Json::sax_parse(bytes, &bounds);
+        return Json::parse(bytes);
     } catch (const CTooLarge& tooLarge) {
         context.CannotRead(path + ": " + tooLarge.why);
     } catch (const nlohmann::json::exception& e) {

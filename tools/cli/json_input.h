@@ -1,8 +1,7 @@
 #pragma once
-// Reading a JSON file given to a command. Only a regular file of at most 16 MB is read (a FIFO or
-// a device is refused at once, without waiting on it), and the parse is bounded so that any such
-// file is read or refused in well under two seconds and a few hundred MB: an object may hold at
-// most 64 fields (fields are looked up one by one, so a huge object costs quadratic time),
+// Reading a JSON file given to a command, through ReadInputFile. The parse is bounded so that
+// any such file is read or refused in well under two seconds and a few hundred MB: an object may
+// hold at most 64 fields (fields are looked up one by one, so a huge object costs quadratic time),
 // nesting at most 32 levels, the whole file at most 2,000,000 values (the largest configuration
 // holds about 1,150,000).
 
@@ -14,7 +13,6 @@
 #include <optional>
 #include <string>
 
-inline constexpr long long kMaxJsonInputBytes = 16LL << 20;
 inline constexpr std::size_t kMaxJsonFields = 64;
 inline constexpr int kMaxJsonDepth = 32;
 inline constexpr std::size_t kMaxJsonValues = 2'000'000;

@@ -10,6 +10,8 @@ class CTerminalUi : public CUiServices {
 public:
     MsgAnswer MessageBox(const std::string& text, const std::string& caption, MsgButtons buttons,
                          MsgIcon icon) override;
+    // The text, then the facts on one more line; the facts alone while a subject is set.
+    void MessageBoxWithFacts(const std::string& text, const std::string& facts) override;
     std::optional<std::string> AskOpenFileName(const FileDialogRequest&) override { return {}; }
     std::optional<std::string> AskSaveFileName(const FileDialogRequest&) override { return {}; }
     void BeginWaitCursor() override {}

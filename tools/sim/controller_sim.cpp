@@ -52,6 +52,8 @@ std::vector<uint8_t> CControllerSim::Feed(uint8_t lineByte) {
 
 std::vector<uint8_t> CControllerSim::Answer(const SimRequest& request) {
     if (request.nType == 0x03) TakeImage(request.image);
+    // A chattering line answers nothing, and says nothing about answering.
+    if (m_options.bNoise) return {};
     if (m_options.bSilent) {
         m_log << "message " << HexByte(request.nType) << ": not answered (silent)\n";
         return {};

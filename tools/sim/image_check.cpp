@@ -1,4 +1,6 @@
+// own
 #include "tools/sim/image_check.h"
+#include "model/limits.h"
 
 // std
 #include <array>
@@ -6,11 +8,11 @@
 
 namespace {
 
-constexpr size_t kHeaderSize = 16;
+constexpr size_t kHeaderSize = kImageHeaderBytes;
 constexpr size_t kStationRecordSize = 8;
-constexpr size_t kGlobalButtons = 89;
-constexpr size_t kLcdTextSize = 16;
-constexpr size_t kControllerBuffer = 32768;
+constexpr size_t kGlobalButtons = kSoftButtonCount;
+constexpr size_t kLcdTextSize = kMaxLcdText;
+constexpr size_t kControllerBuffer = kImageBufferBytes;
 // Buttons with zone maps per station type code 0 to 5.
 constexpr std::array<size_t, 6> kButtonsOfType{4, 10, 48, 3, 9, 47};
 
@@ -36,8 +38,9 @@ Layout DescribedLayout(std::span<const uint8_t> image) {
     Layout layout;
     const size_t stations = image[6];
     const size_t zones = image[7];
-    if (zones < 1 || zones > 99) {
-        layout.strProblem = "zone count " + std::to_string(zones) + " outside 1 to 99";
+    if (zones < 1 || zones > static_cast<size_t>(kMaxZones)) {
+        layout.strProblem =
+            "zone count " + std::to_string(zones) + " outside 1 to " + std::to_string(kMaxZones);
         return layout;
     }
     if (image.size() < kHeaderSize + kStationRecordSize * stations) {

@@ -18,6 +18,8 @@
 
 namespace {
 
+constexpr int kExitUsage = 64;
+
 volatile std::sig_atomic_t g_stop = 0;
 
 void OnStopSignal(int) {
@@ -99,7 +101,13 @@ int main(int argc, char** argv) {
     app.set_version_flag("--version", std::string("corvantine-sim ") + kCorvVersion);
     SimOptions options;
     DefineOptions(app, options);
-    CLI11_PARSE(app, argc, argv);
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& error) {
+        // Help and version are a success; every other parse error is a usage error, 64 as the
+        // other programs exit, whatever CLI11 numbers it.
+        return app.exit(error) == 0 ? 0 : kExitUsage;
+    }
 
     InstallStopHandlers();
     try {

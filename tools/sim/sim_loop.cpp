@@ -65,9 +65,7 @@ bool CSimLoop::Take(const std::vector<uint8_t>& bytes, uint64_t nowUs) {
             continue;
         }
         const std::vector<uint8_t> answer = m_sim.Feed(byte);
-        // A chattering line answers nothing.
-        if (!answer.empty() && !m_options.bNoise)
-            Queue(answer, nowUs + uint64_t(m_sim.PauseBeforeAnswer()) * 1000);
+        if (!answer.empty()) Queue(answer, nowUs + uint64_t(m_sim.PauseBeforeAnswer()) * 1000);
         if (m_sim.WantsHangup()) {
             m_log << "hanging up after " << *m_options.hangupAfter << " image byte(s)\n";
             m_line.Hangup();
