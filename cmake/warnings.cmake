@@ -23,22 +23,28 @@ function(corv_library name)
   corv_warnings(${name})
 endfunction()
 
-# A GoogleTest executable registered with CTest. Widget tests pass QT: they run headless.
+# What every test program is built with, the same for all so that they share one precompiled
+# header (corv_test_pch): GoogleTest, the Qt modules of the widget tests (their macros must not
+# differ from one program to the next), warnings, and line tables only in the everyday build (a
+# failing test is read from its message; full debug information would double its compile time).
+function(corv_test_settings name)
+  target_link_libraries(${name} PRIVATE GTest::gtest GTest::gtest_main Qt6::Widgets
+    Qt6::PrintSupport Qt6::Test)
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
+  corv_warnings(${name})
+  target_compile_options(${name} PRIVATE $<$<CONFIG:RelWithDebInfo>:-g1>)
+  # A fixture in a file's anonymous namespace is right; compiled together with the program's other
+  # files, GCC takes it for a type that leaks out of its file.
+  target_compile_options(${name} PRIVATE $<$<CXX_COMPILER_ID:GNU>:-Wno-subobject-linkage>)
+endfunction()
+
+# A GoogleTest executable registered with CTest; widget tests run headless.
 function(corv_gtest name)
   cmake_parse_arguments(ARG "QT" "" "SOURCES;LINK;LABELS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
-  target_link_libraries(${name} PRIVATE ${ARG_LINK} GTest::gtest GTest::gtest_main)
-  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
-  corv_warnings(${name})
-  # A failing test is read from its message: line tables are enough in the everyday build, and
-  # full debug information for every test file would double its compile time.
-  target_compile_options(${name} PRIVATE $<$<CONFIG:RelWithDebInfo>:-g1>)
-  if(ARG_QT)
-    target_link_libraries(${name} PRIVATE Qt6::Test)
-    corv_precompile(${name} TEST QT)
-  else()
-    corv_precompile(${name} TEST)
-  endif()
+  target_link_libraries(${name} PRIVATE ${ARG_LINK})
+  corv_test_settings(${name})
+  target_precompile_headers(${name} REUSE_FROM corv_test_pch)
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" LABELS "${ARG_LABELS}")
 endfunction()

@@ -14,16 +14,9 @@ using Severity = CheckFinding::Severity;
 
 // What the controller accepts.
 constexpr std::size_t kLcdSlot = image_layout::kTextSlotSize;
-// The firmware that has no 4 and 10 button break-out panels, and the newest one we know.
-constexpr ControllerVersion kNoBreakOutVersion{1, 0};
-constexpr ControllerVersion kNewestVersion{1, 1};
 // An LCD shows printable ASCII only.
 constexpr unsigned char kFirstShown = 0x20;
 constexpr unsigned char kLastShown = 0x7E;
-
-int VersionValue(ControllerVersion v) {
-    return v.major * 256 + v.minor;
-}
 
 std::string PortAddress(const CStation& station) {
     return FormatText("[%d-%d]", station.m_nPort, station.m_nAddress);
@@ -49,7 +42,7 @@ private:
     }
 
     void CheckWhole() {
-        if (VersionValue(m_version) > VersionValue(kNewestVersion))
+        if (m_version > kNewestVersion)
             Add(Severity::Error,
                 FormatText("a %d.%d PA Controller is newer than this software can handle",
                            m_version.major, m_version.minor));
@@ -87,7 +80,7 @@ private:
             }
         }
         const int code = image_layout::ImageTypeCode(station);
-        if (VersionValue(m_version) == VersionValue(kNoBreakOutVersion) &&
+        if (m_version == kNoBreakOutVersion &&
             (station.m_nType == 3 || station.m_nType == 9))
             Add(Severity::Error,
                 FormatText("a %d button break-out, which a 1.0 controller does not support",

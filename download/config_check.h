@@ -15,8 +15,12 @@ struct ControllerVersion {
     int major = 1;
     int minor = 1;
 
-    bool operator==(const ControllerVersion&) const = default;
+    auto operator<=>(const ControllerVersion&) const = default;
 };
+
+// The firmware that has no 4 and 10 button break-out panels, and the newest one we know.
+inline constexpr ControllerVersion kNoBreakOutVersion{1, 0};
+inline constexpr ControllerVersion kNewestVersion{1, 1};
 
 // "X.Y" with each part 0 to 255, as a controller reports it; nothing for any other text.
 std::optional<ControllerVersion> ParseControllerVersion(const std::string& text);

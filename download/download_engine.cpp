@@ -1,5 +1,6 @@
 // own
 #include "download/download_engine.h"
+#include "download/config_check.h"
 #include "framework/format_text.h"
 #include "serial/line_time.h"
 #include "serial/serial_transport.h"
@@ -29,9 +30,6 @@ constexpr uint32_t kProgressIntervalMs = 200;
 
 constexpr uint8_t kAccepted = 0xAA;
 constexpr uint8_t kRefused = 0x55;
-// Versions as major * 256 + minor: 1.0 lacks the break-out panels, 1.1 is the newest known.
-constexpr unsigned kVersionWithoutBreakOuts = 0x0100;
-constexpr unsigned kNewestVersion = 0x0101;
 
 enum Step { kGetVersion, kRequestDownload, kDownload, kSuccess, kFinished };
 
@@ -114,13 +112,13 @@ private:
         if (!Converse(kGetVersion, text)) return false;
         if (text.size() < 2) return Fail(kGetVersion, "Response was invalid");
         const auto byte = [&](std::size_t i) { return static_cast<unsigned>(uint8_t(text[i])); };
-        const unsigned version = byte(0) + 256 * byte(1);
+        const ControllerVersion version{static_cast<int>(byte(1)), static_cast<int>(byte(0))};
         // The version text runs from the third byte to the first zero byte.
         m_progress.SetStatus(text.c_str() + 2);
-        const int major = static_cast<int>(version / 256);
-        const int minor = static_cast<int>(version % 256);
+        const int major = version.major;
+        const int minor = version.minor;
         m_progress.SetControllerVersion(major, minor);
-        if (version == kVersionWithoutBreakOuts) {
+        if (version == kNoBreakOutVersion) {
             // Only a warning: the configuration is not examined.
             m_ui.MessageBox(FormatText(kOldVersionText, major, minor));
             return true;

@@ -11,7 +11,7 @@
 
 namespace {
 
-using Kind = ConfigDifference::Kind;
+using DifferenceKind = ConfigDifference::Kind;
 
 std::string Shown(const std::string& text) {
     return text.empty() ? "\"\"" : Cp1252ToUtf8(text);
@@ -62,14 +62,14 @@ private:
         for (std::size_t i = 0; i < a.size(); ++i) {
             const auto found = indexB.find(keysA[i]);
             if (found == indexB.end()) {
-                AddStation(Kind::Removed, a[i]);
+                AddStation(DifferenceKind::Removed, a[i]);
                 continue;
             }
             matched.insert(keysA[i]);
             CompareStation(a[i], b[found->second]);
         }
         for (std::size_t j = 0; j < b.size(); ++j)
-            if (!matched.contains(keysB[j])) AddStation(Kind::Added, b[j]);
+            if (!matched.contains(keysB[j])) AddStation(DifferenceKind::Added, b[j]);
     }
 
     void CompareStation(const ContentsStation& a, const ContentsStation& b) {
@@ -103,7 +103,7 @@ private:
             const bool onB = zonesB.contains(zone);
             if (onA != onB)
                 Add(where, FormatText("%s zone %d", label.c_str(), zone + 1), onA ? "on" : "off",
-                    onB ? "on" : "off", Kind::Switched);
+                    onB ? "on" : "off", DifferenceKind::Switched);
         }
     }
 
@@ -113,11 +113,11 @@ private:
     }
 
     void Add(const std::optional<ConfigDifference::Station>& where, std::string item,
-             std::string from, std::string to, Kind kind = Kind::Changed) {
+             std::string from, std::string to, DifferenceKind kind = DifferenceKind::Changed) {
         m_found.push_back({kind, where, std::move(item), std::move(from), std::move(to)});
     }
 
-    void AddStation(Kind kind, const ContentsStation& s) {
+    void AddStation(DifferenceKind kind, const ContentsStation& s) {
         m_found.push_back({kind, ConfigDifference::Station{s.port, s.address, s.name}, "station",
                            {}, {}});
     }
@@ -139,16 +139,16 @@ std::vector<ConfigDifference> CompareContents(const ConfigContents& a, const Con
 
 std::string DifferenceLine(const ConfigDifference& difference) {
     switch (difference.kind) {
-    case Kind::Added:
+    case DifferenceKind::Added:
         return "+ station " + StationLabel(*difference.station);
-    case Kind::Removed:
+    case DifferenceKind::Removed:
         return "- station " + StationLabel(*difference.station);
-    case Kind::Changed:
-    case Kind::Switched:
+    case DifferenceKind::Changed:
+    case DifferenceKind::Switched:
         break;
     }
     const std::string prefix =
         difference.station ? StationLabel(*difference.station) + ": " : std::string();
-    const char* separator = difference.kind == Kind::Switched ? " " : ": ";
+    const char* separator = difference.kind == DifferenceKind::Switched ? " " : ": ";
     return prefix + difference.item + separator + difference.from + " -> " + difference.to;
 }

@@ -6,7 +6,7 @@
 // std
 #include <algorithm>
 
-using Kind = CConfigChange::Kind;
+using ChangeKind = CConfigChange::Kind;
 
 CSwitchZonesEdit::CSwitchZonesEdit(CKVDoc& doc, std::vector<CZoneSwitch> switches)
     : m_doc(doc), m_switches(std::move(switches)) {}
@@ -14,7 +14,7 @@ CSwitchZonesEdit::CSwitchZonesEdit(CKVDoc& doc, std::vector<CZoneSwitch> switche
 void CSwitchZonesEdit::Redo() {
     for (const CZoneSwitch& s : m_switches)
         if (CBtn* button = FindButton(m_doc, s.button)) button->ToggleZone(s.zone);
-    CConfigChange change(Kind::ZonesSwitched);
+    CConfigChange change(ChangeKind::ZonesSwitched);
     change.switches = m_switches;
     m_doc.AnnounceChange(change);
 }
@@ -60,7 +60,7 @@ std::string CZoneNameEdit::Text() const {
 
 void CZoneNameEdit::Apply(const std::string& text) {
     m_doc.m_strZoneNames[m_nZone] = text;
-    CConfigChange change(Kind::ZoneRenamed);
+    CConfigChange change(ChangeKind::ZoneRenamed);
     change.zone = m_nZone;
     m_doc.AnnounceChange(change);
 }
@@ -79,7 +79,7 @@ std::string CButtonNameEdit::Text() const {
 
 void CButtonNameEdit::Apply(const std::string& text) {
     if (CBtn* button = FindButton(m_doc, m_button)) button->SetName(text);
-    CConfigChange change(Kind::ButtonRenamed);
+    CConfigChange change(ChangeKind::ButtonRenamed);
     change.button = m_button;
     m_doc.AnnounceChange(change);
 }
@@ -124,7 +124,7 @@ void CStationListEdit::Undo() {
 
 void CStationListEdit::Put() {
     m_doc.m_pStations.insert(m_doc.m_pStations.begin() + m_nPosition, std::move(m_pStation));
-    CConfigChange change(Kind::StationInserted);
+    CConfigChange change(ChangeKind::StationInserted);
     change.station = m_nPosition;
     m_doc.AnnounceChange(change);
 }
@@ -134,7 +134,7 @@ void CStationListEdit::Take() {
     m_doc.m_pStations.erase(m_doc.m_pStations.begin() + m_nPosition);
     const int last = static_cast<int>(m_doc.m_pStations.size()) - 1;
     m_doc.m_nCurStation = std::clamp(m_doc.m_nCurStation, 0, std::max(last, 0));
-    CConfigChange change(Kind::StationRemoved);
+    CConfigChange change(ChangeKind::StationRemoved);
     change.station = m_nPosition;
     m_doc.AnnounceChange(change);
 }
@@ -145,7 +145,7 @@ CStationEdit::CStationEdit(CKVDoc& doc, int position, CStation after)
 
 void CStationEdit::Apply(const CStation& station) {
     *m_doc.m_pStations.at(m_nPosition) = station;
-    CConfigChange change(Kind::StationEdited);
+    CConfigChange change(ChangeKind::StationEdited);
     change.station = m_nPosition;
     m_doc.AnnounceChange(change);
 }
@@ -155,7 +155,7 @@ CMaxZonesEdit::CMaxZonesEdit(CKVDoc& doc, int maxZones)
 
 void CMaxZonesEdit::Apply(int maxZones) {
     m_doc.m_nMaxZones = maxZones;
-    m_doc.AnnounceChange(CConfigChange(Kind::MaxZonesChanged));
+    m_doc.AnnounceChange(CConfigChange(ChangeKind::MaxZonesChanged));
 }
 
 CEditGroup::CEditGroup(std::string text, std::vector<std::unique_ptr<CDocEdit>> edits)

@@ -49,7 +49,7 @@ std::string Joined(const std::vector<std::string>& parts, const char* separator)
     return out;
 }
 
-constexpr const char* kStyle = R"(
+constexpr const char* kChecklistStyle = R"(
 body { font-family: sans-serif; font-size: 9pt; }
 h1 { font-size: 16pt; }
 h2 { font-size: 12pt; margin-top: 14pt; margin-bottom: 4pt; }
@@ -58,11 +58,10 @@ th, td { border: 1px solid #808080; padding: 2px 4px; text-align: left; vertical
 th { background-color: #e8e8e8; }
 td.tick { width: 4em; text-align: center; }
 )";
-constexpr const char* kTable = "<table border=\"1\" cellspacing=\"0\" cellpadding=\"2\">";
 constexpr const char* kTickBox = "&#9744;";
 
 void ButtonTable(std::string& out, const std::vector<ChecklistButton>& buttons) {
-    out += kTable;
+    out += kHtmlTable;
     out += "<thead><tr><th>Button</th><th>Name</th><th>Must page</th><th>Checked</th></tr>"
            "</thead>\n<tbody>\n";
     for (const ChecklistButton& button : buttons)
@@ -120,7 +119,7 @@ Checklist BuildChecklist(const CKVDoc& doc, std::string fileName, std::string da
 std::string ChecklistHtml(const Checklist& list) {
     const std::string title = HtmlEscaped(list.Title());
     std::string out = "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"><title>" + title +
-                      "</title>\n<style>" + kStyle + "</style></head>\n<body>\n<h1>" + title +
+                      "</title>\n<style>" + kChecklistStyle + "</style></head>\n<body>\n<h1>" + title +
                       "</h1>\n<p>" + HtmlEscaped(list.date) + "</p>\n";
     for (const ChecklistStation& station : list.stations) {
         out += "<h2>" + HtmlEscaped(station.portAddress + " " + station.name) + "</h2>\n<p>" +
@@ -132,7 +131,7 @@ std::string ChecklistHtml(const Checklist& list) {
         ButtonTable(out, list.softButtons);
     }
     out += "<h2>Zones</h2>\n";
-    out += kTable;
+    out += kHtmlTable;
     out += "<thead><tr><th>Zone</th><th>Paged by</th></tr></thead>\n<tbody>\n";
     for (const ChecklistZone& zone : list.zones)
         out += "<tr><td>" + HtmlEscaped(zone.zone) + "</td><td>" +

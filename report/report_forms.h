@@ -11,6 +11,9 @@
 std::string ZoneReportHtml(const ZoneReport& report);
 // The text with &, <, > and " written as HTML's entities.
 std::string HtmlEscaped(const std::string& text);
+// A table's opening tag; the attributes give the printed form (which reads no style sheet for
+// borders) its grid lines.
+inline constexpr const char* kHtmlTable = "<table border=\"1\" cellspacing=\"0\" cellpadding=\"2\">";
 
 // Header "Station,Port-Address,Button,Button Name,Zones,Zone Names", then each station's buttons
 // and the soft buttons (with station and port-address empty). Zones are numbers separated by

@@ -3,7 +3,7 @@
 
 namespace {
 
-constexpr const char* kStyle = R"(
+constexpr const char* kReportStyle = R"(
 body { font-family: sans-serif; font-size: 9pt; }
 h1 { font-size: 16pt; }
 h2 { font-size: 12pt; margin-top: 14pt; margin-bottom: 4pt; }
@@ -38,8 +38,6 @@ std::string Escaped(const std::string& text) {
     return out;
 }
 
-// The attributes give the printed form (which reads no style sheet for borders) its grid lines.
-constexpr const char* kTable = "<table border=\"1\" cellspacing=\"0\" cellpadding=\"2\">";
 // A matrix takes the page's width, so that its label and name columns are not squeezed.
 constexpr const char* kMatrixTable =
     "<table border=\"1\" cellspacing=\"0\" cellpadding=\"2\" width=\"100%\">";
@@ -51,7 +49,7 @@ public:
     std::string Write() {
         const std::string title = m_report.Title();
         m_out += "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"><title>" + Escaped(title) +
-                 "</title>\n<style>" + kStyle + "</style></head>\n<body>\n";
+                 "</title>\n<style>" + kReportStyle + "</style></head>\n<body>\n";
         m_out += "<h1>" + Escaped(title) + "</h1>\n";
         TitleBlock();
         ZoneList();
@@ -69,7 +67,7 @@ private:
     }
 
     void TitleBlock() {
-        m_out += kTable;
+        m_out += kHtmlTable;
         Row("File", m_report.fileName);
         Row("Date", m_report.date);
         Row("Number of zones", std::to_string(m_report.zoneCount));
@@ -83,7 +81,7 @@ private:
     void ZoneList() {
         constexpr int kPerRow = 3;
         m_out += "<h2>Zones</h2>\n";
-        m_out += kTable;
+        m_out += kHtmlTable;
         m_out += "<thead><tr>";
         for (int c = 0; c < kPerRow; ++c)
             m_out += "<th>Zone</th><th>Name</th>";
@@ -105,7 +103,7 @@ private:
 
     void Station(const ReportStation& station) {
         m_out += "<h2>" + Escaped(station.name.empty() ? "(no name)" : station.name) + "</h2>\n";
-        m_out += kTable;
+        m_out += kHtmlTable;
         m_out += "<tr><th>Type</th><td>" + Escaped(station.type) +
                  "</td><th>Port-Address</th><td>" + station.portAddress +
                  "</td><th>Group</th><td>" + std::to_string(station.group) + "</td></tr>\n";

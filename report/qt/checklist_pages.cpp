@@ -15,25 +15,12 @@
 namespace {
 // The box the walker ticks.
 constexpr char16_t kTickBox = u'\u2610';
-constexpr qreal kTableBelow = 6;
-
-QString Text(const std::string& utf8) {
-    return QString::fromStdString(utf8);
-}
 
 QString Joined(const std::vector<std::string>& parts) {
     QStringList list;
     for (const std::string& part : parts)
-        list << Text(part);
+        list << Utf8Text(part);
     return list.join(QStringLiteral("; "));
-}
-
-PageCell Cell(const QString& text, bool head = false, bool centred = false) {
-    PageCell cell;
-    cell.text = text;
-    cell.head = head;
-    cell.centred = centred;
-    return cell;
 }
 
 // The checklist as headings and tables measured for one device and page width.
@@ -42,10 +29,10 @@ public:
     CChecklistBlocks(const Checklist& list, const PageFonts& fonts, QPaintDevice& device,
                      qreal width)
         : m_fonts(fonts), m_device(device), m_width(width), m_point(device.logicalDpiY() / 72.0) {
-        AddHeading(Text(list.Title()), true);
-        AddHeading(Text(list.date), false);
+        AddHeading(Utf8Text(list.Title()), true);
+        AddHeading(Utf8Text(list.date), false);
         for (const ChecklistStation& station : list.stations) {
-            AddHeading(Text(station.portAddress + "  " + station.name + "  (" + station.type + ")"),
+            AddHeading(Utf8Text(station.portAddress + "  " + station.name + "  (" + station.type + ")"),
                        false);
             Buttons(station.buttons);
         }
@@ -56,11 +43,11 @@ public:
         AddHeading(QStringLiteral("Zones"), false);
         std::vector<PageRow> rows;
         for (const ChecklistZone& zone : list.zones)
-            rows.push_back({Cell(Text(zone.zone)), Cell(Joined(zone.buttons))});
+            rows.push_back({TextCell(Utf8Text(zone.zone)), TextCell(Joined(zone.buttons))});
         m_blocks.emplace_back(std::in_place_type<CPageTable>, m_fonts, m_device,
                               std::vector<qreal>{0.3 * m_width, 0.7 * m_width},
-                              std::vector<PageRow>{{Cell(QStringLiteral("Zone"), true),
-                                                    Cell(QStringLiteral("Paged by"), true)}},
+                              std::vector<PageRow>{{TextCell(QStringLiteral("Zone"), true),
+                                                    TextCell(QStringLiteral("Paged by"), true)}},
                               std::move(rows));
     }
     // The flow points into the blocks.
@@ -83,12 +70,12 @@ private:
     void Buttons(const std::vector<ChecklistButton>& buttons) {
         std::vector<PageRow> rows;
         for (const ChecklistButton& button : buttons)
-            rows.push_back({Cell(Text(button.label)), Cell(Text(button.name)),
-                            Cell(Joined(button.zones)),
-                            Cell(QString(QChar(kTickBox)), false, true)});
-        const PageRow head{Cell(QStringLiteral("Button"), true), Cell(QStringLiteral("Name"), true),
-                           Cell(QStringLiteral("Must page"), true),
-                           Cell(QStringLiteral("Checked"), true, true)};
+            rows.push_back({TextCell(Utf8Text(button.label)), TextCell(Utf8Text(button.name)),
+                            TextCell(Joined(button.zones)),
+                            TextCell(QString(QChar(kTickBox)), false, true)});
+        const PageRow head{TextCell(QStringLiteral("Button"), true), TextCell(QStringLiteral("Name"), true),
+                           TextCell(QStringLiteral("Must page"), true),
+                           TextCell(QStringLiteral("Checked"), true, true)};
         m_blocks.emplace_back(
             std::in_place_type<CPageTable>, m_fonts, m_device,
             std::vector<qreal>{0.1 * m_width, 0.24 * m_width, 0.54 * m_width, 0.12 * m_width},
@@ -121,7 +108,7 @@ int PaintChecklist(const Checklist& list, QPagedPaintDevice& device) {
     QPainter painter(&device);
     for (int page = 0; page < flow.Pages(); ++page) {
         if (page > 0) device.newPage();
-        PaintPageHeader(painter, device, Text(list.Title()),
+        PaintPageHeader(painter, device, Utf8Text(list.Title()),
                         QStringLiteral("Page %1 of %2").arg(page + 1).arg(flow.Pages()), fonts.body,
                         paper.width(), headerHeight);
         flow.PaintPage(page, painter);
@@ -130,6 +117,6 @@ int PaintChecklist(const Checklist& list, QPagedPaintDevice& device) {
 }
 
 QByteArray ChecklistPdf(const Checklist& list, const QPageLayout& layout) {
-    return PagesPdf(Text(list.Title()), layout,
+    return PagesPdf(Utf8Text(list.Title()), layout,
                     [&list](QPagedPaintDevice& device) { PaintChecklist(list, device); });
 }

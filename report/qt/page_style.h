@@ -4,7 +4,17 @@
 // own
 #include "report/qt/page_table.h"
 
+// std
+#include <string>
+
 class QPainter;
+
+// The room left under a table, in points.
+inline constexpr qreal kTableBelow = 6;
+
+inline QString Utf8Text(const std::string& utf8) {
+    return QString::fromStdString(utf8);
+}
 
 // Fonts sized in the device's pixels rather than points, so that a page laid out for a printer
 // paints the same on a preview's smaller pixels through a scaled painter.

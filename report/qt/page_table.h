@@ -29,6 +29,14 @@ struct PageCell {
 
 using PageRow = std::vector<PageCell>;
 
+inline PageCell TextCell(const QString& text, bool head = false, bool centred = false) {
+    PageCell cell;
+    cell.text = text;
+    cell.head = head;
+    cell.centred = centred;
+    return cell;
+}
+
 // Sets `text` in `width`: on one line when it fits, else broken at word boundaries, and inside a
 // word wider than the width. Returns its height; paints it at `at` when there is a painter, with
 // the painter's pen.

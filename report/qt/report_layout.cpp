@@ -8,22 +8,9 @@
 #include <QPainter>
 
 namespace {
-constexpr qreal kTableBelow = 6;
-
-QString Text(const std::string& utf8) {
-    return QString::fromStdString(utf8);
-}
-
-PageCell Cell(const QString& text, bool head = false, bool centred = false) {
-    PageCell cell;
-    cell.text = text;
-    cell.head = head;
-    cell.centred = centred;
-    return cell;
-}
 
 PageCell Head(const QString& text) {
-    return Cell(text, true);
+    return TextCell(text, true);
 }
 } // namespace
 
@@ -52,7 +39,7 @@ bool CReportLayout::LayOutNext() {
 void CReportLayout::Section(int section) {
     const auto stations = static_cast<int>(m_report.stations.size());
     if (section == 0) {
-        AddHeading(Text(m_report.Title()), true);
+        AddHeading(Utf8Text(m_report.Title()), true);
         TitleBlock();
     } else if (section == 1) {
         ZoneList();
@@ -96,7 +83,7 @@ void CReportLayout::AddNatural(std::vector<PageRow> headRows, std::vector<PageRo
 
 void CReportLayout::TitleBlock() {
     const auto row = [](const char* head, const std::string& value) {
-        return PageRow{Head(QString::fromLatin1(head)), Cell(Text(value))};
+        return PageRow{Head(QString::fromLatin1(head)), TextCell(Utf8Text(value))};
     };
     AddNatural({}, {row("File", m_report.fileName), row("Date", m_report.date),
                     row("Number of zones", std::to_string(m_report.zoneCount)),
@@ -119,22 +106,22 @@ void CReportLayout::ZoneList() {
         PageRow& row = rows.emplace_back();
         for (int zone = first; zone < first + kPerRow; ++zone) {
             const bool used = zone <= m_report.zoneCount;
-            row.push_back(Cell(used ? QString::number(zone) : QString()));
-            row.push_back(Cell(
-                used ? Text(m_report.zoneNames[static_cast<std::size_t>(zone - 1)]) : QString()));
+            row.push_back(TextCell(used ? QString::number(zone) : QString()));
+            row.push_back(TextCell(
+                used ? Utf8Text(m_report.zoneNames[static_cast<std::size_t>(zone - 1)]) : QString()));
         }
     }
     AddNatural({head}, std::move(rows));
 }
 
 void CReportLayout::Station(const ReportStation& station) {
-    AddHeading(Text(station.name.empty() ? "(no name)" : station.name), false);
-    std::vector<PageRow> rows{{Head(QStringLiteral("Type")), Cell(Text(station.type)),
+    AddHeading(Utf8Text(station.name.empty() ? "(no name)" : station.name), false);
+    std::vector<PageRow> rows{{Head(QStringLiteral("Type")), TextCell(Utf8Text(station.type)),
                                Head(QStringLiteral("Port-Address")),
-                               Cell(Text(station.portAddress)), Head(QStringLiteral("Group")),
-                               Cell(QString::number(station.group))}};
+                               TextCell(Utf8Text(station.portAddress)), Head(QStringLiteral("Group")),
+                               TextCell(QString::number(station.group))}};
     if (station.lcdText) {
-        PageCell text = Cell(Text(*station.lcdText));
+        PageCell text = TextCell(Utf8Text(*station.lcdText));
         text.span = 5;
         rows.push_back({Head(QStringLiteral("LCD text")), text});
     }
@@ -145,7 +132,7 @@ void CReportLayout::Station(const ReportStation& station) {
 bool CReportLayout::NamesFit(std::span<const int> zones, qreal width) const {
     const QFontMetricsF metrics(m_fonts.note, &m_device);
     for (const int zone : zones)
-        for (const QString& word : Text(m_report.ZoneName(zone)).split(QLatin1Char(' ')))
+        for (const QString& word : Utf8Text(m_report.ZoneName(zone)).split(QLatin1Char(' ')))
             if (metrics.horizontalAdvance(word) > width) return false;
     return true;
 }
@@ -163,8 +150,8 @@ void CReportLayout::Matrix(const ReportButtons& group) {
         PageRow head{Head(QStringLiteral("Button")), Head(QStringLiteral("Name"))};
         for (const int zone : zones) {
             widths.push_back(zoneWidth);
-            PageCell& cell = head.emplace_back(Cell(QString::number(zone), true, true));
-            cell.note = Text(m_report.ZoneName(zone));
+            PageCell& cell = head.emplace_back(TextCell(QString::number(zone), true, true));
+            cell.note = Utf8Text(m_report.ZoneName(zone));
             cell.turnNote = turned;
         }
         std::vector<PageRow> rows;
@@ -172,15 +159,15 @@ void CReportLayout::Matrix(const ReportButtons& group) {
         for (const MatrixLine& line : lines) {
             PageRow& row = rows.emplace_back();
             if (line.button == nullptr) {
-                PageCell& summary = row.emplace_back(Cell(Text(line.summary)));
+                PageCell& summary = row.emplace_back(TextCell(Utf8Text(line.summary)));
                 summary.span = static_cast<int>(widths.size());
                 continue;
             }
             row.reserve(widths.size());
-            row.push_back(Cell(Text(line.button->label)));
-            row.push_back(Cell(Text(line.button->name)));
+            row.push_back(TextCell(Utf8Text(line.button->label)));
+            row.push_back(TextCell(Utf8Text(line.button->name)));
             for (const int zone : zones)
-                row.push_back(Cell(line.button->Pages(zone) ? QStringLiteral("On") : QString(),
+                row.push_back(TextCell(line.button->Pages(zone) ? QStringLiteral("On") : QString(),
                                    false, true));
         }
         m_blocks.emplace_back(std::in_place_type<CPageTable>, m_fonts, m_device, std::move(widths),
@@ -191,7 +178,7 @@ void CReportLayout::Matrix(const ReportButtons& group) {
 void CReportLayout::PaintHeader(QPainter& painter, int page) const {
     const QString number = Done() ? QStringLiteral("Page %1 of %2").arg(page + 1).arg(Pages())
                                   : QStringLiteral("Page %1").arg(page + 1);
-    PaintPageHeader(painter, m_device, Text(m_report.Title()), number, m_fonts.body,
+    PaintPageHeader(painter, m_device, Utf8Text(m_report.Title()), number, m_fonts.body,
                     m_paper.width(), m_headerHeight);
 }
 

@@ -30,7 +30,7 @@ TEST(EditorCommandLineTest, HelpAndVersionOnlyPrintInEitherSpelling) {
     for (const char* word : {"-v", "--version"}) {
         const CEditorCommandLine line = Read({word});
         EXPECT_EQ(line.action, Action::ShowVersion) << word;
-        EXPECT_EQ(line.text, std::string("corvantine ") + kCorvVersion + "\n");
+        EXPECT_EQ(line.text, std::string("corvantine ").append(kCorvVersion).append("\n"));
     }
 }
 

@@ -55,13 +55,26 @@ TEST_F(CheckCommandTest, WarningsAloneExitZeroErrorsExitOne) {
     EXPECT_EQ(Check(" --controller-version 1.1").exit, 1);
 }
 
-TEST_F(CheckCommandTest, DiffShowsANameOfControlsAsEscapes) {
+// In lines the controls are shown as escapes; in JSON, as the JSON escapes of the same characters.
+TEST_F(CheckCommandTest, ANameOfControlsReachesTheTerminalEscapedAsLinesAndAsJson) {
     EXPECT_TRUE(doc.OnSaveDocument((dir / "before.kvx").string()));
-    doc.m_pStations[0]->SetName("Lobby\x1B]0;owned\x07\x9D");
+    doc.m_pStations[0]->SetName("Lobby\x1B]0;owned\x07\x9D\x7F");
     EXPECT_TRUE(doc.OnSaveDocument((dir / "after.kvx").string()));
-    const CProgramRun run = RunProgram(CORV_CLI, "diff before.kvx after.kvx", dir.Path());
+    CProgramRun run = RunProgram(CORV_CLI, "diff before.kvx after.kvx", dir.Path());
     EXPECT_EQ(run.exit, 1);
-    EXPECT_EQ(run.out, "[1-1] Lobby: name: Lobby -> Lobby\\x1b]0;owned\\x07\\xc2\\x9d\n");
+    EXPECT_EQ(run.out, "[1-1] Lobby: name: Lobby -> Lobby\\x1b]0;owned\\x07\\xc2\\x9d\\x7f\n");
+
+    const std::string escaped = R"("Lobby\u001b]0;owned\u0007\u009d\u007f")";
+    for (const auto& [command, where] :
+         {std::pair{"diff --json before.kvx after.kvx", "/differences/0/to"},
+          std::pair{"export after.kvx", "/stations/0/name"}}) {
+        run = RunProgram(CORV_CLI, command, dir.Path());
+        EXPECT_NE(run.out.find(escaped), std::string::npos) << command << ":\n" << run.out;
+        EXPECT_EQ(run.out.find("\xC2\x9D"), std::string::npos) << command;
+        EXPECT_EQ(nlohmann::json::parse(run.out).at(nlohmann::json::json_pointer(where)),
+                  "Lobby\x1B]0;owned\x07\xC2\x9D\x7F")
+            << command << ": the same JSON";
+    }
 }
 
 TEST_F(CheckCommandTest, JsonListsTheSameFindingsWithTheirPlaces) {

@@ -2,51 +2,26 @@
 // and image commands.
 
 // own
-#include "tests/support/program_run.h"
-#include "tests/support/temp_dir.h"
+#include "tests/cli/cli_site_test.h"
 
 // std
-#include <fstream>
-#include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
 namespace fs = std::filesystem;
 
 namespace {
 
-const char* const kSite = R"({
-  "maxZones": 12, "zoneNames": ["Lobby", "Caf\u00e9"],
-  "stations": [
-    {"name": "Front desk", "type": 9, "port": 3, "address": 7, "group": 0,
-     "lcdText": "WELCOME", "buttons": [{"name": "All call", "zones": [1, 2, 12]}]},
-    {"name": "Dock Door", "type": 4, "port": 4, "address": 1}
-  ],
-  "softButtons": [{"name": "Fire", "zones": [5]}]
-})";
-
-class ReadBackCommandsTest : public ::testing::Test {
+class ReadBackCommandsTest : public CliSiteTest {
 protected:
-    ReadBackCommandsTest() {
-        Write("site.json", kSite);
-        EXPECT_EQ(Cli("import site.json -o site.kvx").exit, 0);
-        EXPECT_EQ(Cli("image site.kvx -o site.dat").exit, 0);
-    }
-
-    CProgramRun Cli(const std::string& args) { return RunProgram(CORV_CLI, args, dir.Path()); }
-    void Write(const std::string& name, const std::string& text) {
-        std::ofstream(dir / name, std::ios::binary) << text;
-    }
-    std::string Read(const std::string& name) { return ReadWholeFile(dir / name); }
+    ReadBackCommandsTest() { EXPECT_EQ(Cli("image site.kvx -o site.dat").exit, 0); }
 
     // site.json with `from` replaced by `to`, imported as `name`.
     void ImportChanged(const std::string& name, const std::string& from, const std::string& to) {
-        std::string json = kSite;
+        std::string json = kCliSite;
         json.replace(json.find(from), from.size(), to);
         Write("changed.json", json);
         ASSERT_EQ(Cli("import changed.json -o " + name).exit, 0);
     }
-
-    CTempDir dir;
 };
 
 TEST_F(ReadBackCommandsTest, DecodePrintsWhatTheImageHoldsAndWritesItWithO) {

@@ -5,41 +5,16 @@
 #include "model/config_edits.h"
 #include "model/kv_doc.h"
 #include "model/station_fields.h"
-#include "tests/support/program_run.h"
+#include "tests/cli/cli_site_test.h"
 #include "tests/support/scripted_ui.h"
-#include "tests/support/temp_dir.h"
 
 // std
 #include <fstream>
-#include <gtest/gtest.h>
 
 namespace fs = std::filesystem;
 
 namespace {
-const char* const kSite = R"({
-  "maxZones": 12, "zoneNames": ["Lobby", "Caf\u00e9"],
-  "stations": [
-    {"name": "Front desk", "type": 9, "port": 3, "address": 7, "group": 0,
-     "lcdText": "WELCOME", "buttons": [{"name": "All call", "zones": [1, 2, 12]}]},
-    {"name": "Dock Door", "type": 4, "port": 4, "address": 1}
-  ]
-})";
-
-class TableCommandsTest : public ::testing::Test {
-protected:
-    TableCommandsTest() {
-        Write("site.json", kSite);
-        EXPECT_EQ(Cli("import site.json -o site.kvx").exit, 0);
-    }
-
-    CProgramRun Cli(const std::string& args) { return RunProgram(CORV_CLI, args, dir.Path()); }
-    void Write(const std::string& name, const std::string& text) {
-        std::ofstream(dir / name, std::ios::binary) << text;
-    }
-    std::string Read(const std::string& name) { return ReadWholeFile(dir / name); }
-
-    CTempDir dir;
-};
+using TableCommandsTest = CliSiteTest;
 
 std::string Replaced(std::string text, const std::string& from, const std::string& to) {
     const auto at = text.find(from);

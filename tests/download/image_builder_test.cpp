@@ -14,7 +14,7 @@ namespace {
 
 using Bytes = std::vector<uint8_t>;
 
-Bytes ReadFile(const std::filesystem::path& path) {
+Bytes ReadImageFile(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     return Bytes(std::istreambuf_iterator<char>(in), {});
 }
@@ -236,7 +236,7 @@ TEST_F(ImageBuilderTest, RefusesAnImageLargerThanTheBufferWithoutWritingAnything
     image.Reset(100);
     EXPECT_EQ(Build(), ImageBuild::Refused);
     EXPECT_TRUE(image.IsEmpty());
-    EXPECT_EQ(ReadFile(file), Bytes({'p', 'r', 'e', 'v', 'i', 'o', 'u', 's'}));
+    EXPECT_EQ(ReadImageFile(file), Bytes({'p', 'r', 'e', 'v', 'i', 'o', 'u', 's'}));
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_NE(ui.messages[0].text.find("32933 bytes"), std::string::npos) << ui.messages[0].text;
 
@@ -264,7 +264,7 @@ TEST_F(ImageBuilderTest, FileHoldsTheSameBytesAsTheBuffer) {
     AddStation(10).m_Buttons[3].m_pZones = {CZone(5)};
     std::ofstream(file) << std::string(5000, 'x');
     const Bytes b = Built();
-    EXPECT_EQ(ReadFile(file), b);
+    EXPECT_EQ(ReadImageFile(file), b);
 }
 
 TEST_F(ImageBuilderTest, UnwritableFileIsReportedAndTheImageStaysUsable) {

@@ -20,8 +20,8 @@
 namespace fs = std::filesystem;
 
 namespace {
-const std::vector<uint8_t> kOld = {'o', 'l', 'd'};
-const std::vector<uint8_t> kNew(100, 0x42);
+const std::vector<uint8_t> kOldBytes = {'o', 'l', 'd'};
+const std::vector<uint8_t> kNewBytes(100, 0x42);
 constexpr uid_t kOtherUser = 12345;
 constexpr gid_t kOtherGroup = 12346;
 
@@ -39,7 +39,7 @@ fs::path SharedFolder(const CTempDir& dir, uid_t owner) {
 }
 
 SaveResult Save(const fs::path& path) {
-    return ReplaceFileContents(PosixFileLayer(), path, kNew);
+    return ReplaceFileContents(PosixFileLayer(), path, kNewBytes);
 }
 
 void Age(const fs::path& path, std::chrono::minutes age) {
@@ -51,7 +51,7 @@ TEST(SharedFolderSave, LinkOrFilePlantedByAnotherUserIsNotWritten) {
     if (!IsRoot()) GTEST_SKIP() << "planting a link as another user needs root";
     CTempDir dir;
     const fs::path victim = dir / "own.kvx"; // a file only its owner may write
-    WriteFileBytes(victim, kOld);
+    WriteFileBytes(victim, kOldBytes);
     fs::permissions(victim, fs::perms(0600));
     const fs::path folder = SharedFolder(dir, 0);
     fs::create_symlink(victim, folder / "CORVANTN.DAT");
@@ -60,12 +60,12 @@ TEST(SharedFolderSave, LinkOrFilePlantedByAnotherUserIsNotWritten) {
     const SaveResult result = Save(folder / "CORVANTN.DAT");
     EXPECT_EQ(result.stage, SaveResult::Create);
     EXPECT_EQ(result.error, EACCES);
-    EXPECT_EQ(ReadFileBytes(victim), kOld);
+    EXPECT_EQ(ReadFileBytes(victim), kOldBytes);
     EXPECT_TRUE(fs::is_symlink(folder / "CORVANTN.DAT"));
     // The folder owner's links are trusted, as the kernel trusts them.
     ASSERT_EQ(lchown((folder / "CORVANTN.DAT").c_str(), 0, 0), 0);
     EXPECT_EQ(Save(folder / "CORVANTN.DAT").stage, SaveResult::Done);
-    WriteFileBytes(victim, kOld);
+    WriteFileBytes(victim, kOldBytes);
     ASSERT_EQ(lchown((folder / "CORVANTN.DAT").c_str(), kOtherUser, kOtherGroup), 0);
 
     // The document reports it as any refused access.
@@ -75,20 +75,20 @@ TEST(SharedFolderSave, LinkOrFilePlantedByAnotherUserIsNotWritten) {
     const std::string path = folder / "CORVANTN.DAT";
     EXPECT_FALSE(doc.OnSaveDocument(path));
     EXPECT_EQ(ui.Texts(), std::vector<std::string>{"Access to " + path + " was denied."});
-    EXPECT_EQ(ReadFileBytes(victim), kOld);
+    EXPECT_EQ(ReadFileBytes(victim), kOldBytes);
 
     // Nor is a planted file replaced: its owner would read the saved data.
-    WriteFileBytes(folder / "site.kvx", kOld);
+    WriteFileBytes(folder / "site.kvx", kOldBytes);
     ASSERT_EQ(chown((folder / "site.kvx").c_str(), kOtherUser, kOtherGroup), 0);
     EXPECT_EQ(Save(folder / "site.kvx").error, EACCES);
-    EXPECT_EQ(ReadFileBytes(folder / "site.kvx"), kOld);
+    EXPECT_EQ(ReadFileBytes(folder / "site.kvx"), kOldBytes);
 }
 
 TEST(SharedFolderSave, ReplacementKeepsOwnerGroupAndModeWhenRunAsRoot) {
     if (!IsRoot()) GTEST_SKIP() << "giving a file away needs root";
     CTempDir dir;
     const fs::path target = dir / "users.kvx";
-    WriteFileBytes(target, kOld);
+    WriteFileBytes(target, kOldBytes);
     ASSERT_EQ(chown(target.c_str(), kOtherUser, kOtherGroup), 0);
     ASSERT_EQ(chmod(target.c_str(), 02640), 0); // a change of owner would clear the set-id bit
     ASSERT_EQ(Save(target).stage, SaveResult::Done);
@@ -97,16 +97,16 @@ TEST(SharedFolderSave, ReplacementKeepsOwnerGroupAndModeWhenRunAsRoot) {
     EXPECT_EQ(info.st_uid, kOtherUser);
     EXPECT_EQ(info.st_gid, kOtherGroup);
     EXPECT_EQ(info.st_mode & 07777, 02640u);
-    EXPECT_EQ(ReadFileBytes(target), kNew);
+    EXPECT_EQ(ReadFileBytes(target), kNewBytes);
 }
 
 TEST(SharedFolderSave, HardLinkedFileIsReplacedUnderTheSavedNameOnly) {
     CTempDir dir;
-    WriteFileBytes(dir / "a.kvx", kOld);
+    WriteFileBytes(dir / "a.kvx", kOldBytes);
     fs::create_hard_link(dir / "a.kvx", dir / "b.kvx");
     ASSERT_EQ(Save(dir / "a.kvx").stage, SaveResult::Done);
-    EXPECT_EQ(ReadFileBytes(dir / "a.kvx"), kNew);
-    EXPECT_EQ(ReadFileBytes(dir / "b.kvx"), kOld);
+    EXPECT_EQ(ReadFileBytes(dir / "a.kvx"), kNewBytes);
+    EXPECT_EQ(ReadFileBytes(dir / "b.kvx"), kOldBytes);
 }
 
 // Other programs' hidden temporary files (".budget.2023.tmp") look like ours but for our name.
@@ -124,7 +124,7 @@ TEST(SharedFolderSave, SavingRemovesOnlyOurTemporaryFilesOlderThanAnHour) {
         {".notes.1.tmp", minutes(600)},
         {".corvantine-1.tmp", minutes(600)}};
     for (const auto& [name, age] : files) {
-        WriteFileBytes(dir / name, kOld);
+        WriteFileBytes(dir / name, kOldBytes);
         Age(dir / name, age);
     }
     fs::create_directory(dir / ".dir.kvx.corvantine-1.tmp");
@@ -146,7 +146,7 @@ TEST(SharedFolderSave, InASharedFolderOnlyTheUsersOwnTemporaryFilesAreRemoved) {
     CTempDir dir;
     const fs::path folder = SharedFolder(dir, kOtherUser);
     for (const char* name : {".mine.kvx.corvantine-1.tmp", ".theirs.kvx.corvantine-2.tmp"}) {
-        WriteFileBytes(folder / name, kOld);
+        WriteFileBytes(folder / name, kOldBytes);
         Age(folder / name, std::chrono::minutes(120));
     }
     ASSERT_EQ(chown((folder / ".theirs.kvx.corvantine-2.tmp").c_str(), kOtherGroup, kOtherGroup),

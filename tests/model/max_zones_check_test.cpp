@@ -7,8 +7,8 @@
 #include <gtest/gtest.h>
 
 namespace {
-struct Doc {
-    Doc() { doc.OnNewDocument(); } // Station1, a 4-button paging station
+struct MaxZonesDoc {
+    MaxZonesDoc() { doc.OnNewDocument(); } // Station1, a 4-button paging station
     CScriptedUi ui;
     CKVDoc doc{ui};
 };
@@ -37,7 +37,7 @@ TEST(MaxZonesEntry, TakesASignedNumberWithBlanksAround) {
 }
 
 TEST(MaxZonesScan, NamesTheStationHardButtonAndZoneAboveTheNewCount) {
-    Doc d;
+    MaxZonesDoc d;
     d.doc.m_pStations[0]->m_Buttons[1].ToggleZone(11); // HB-02, zone 12
     EXPECT_EQ(FindZoneAbove(d.doc, 10),
               "Station \"Station1\" Button HB-02 Zone 12 is enabled.\n\nYou must disable it "
@@ -46,7 +46,7 @@ TEST(MaxZonesScan, NamesTheStationHardButtonAndZoneAboveTheNewCount) {
 }
 
 TEST(MaxZonesScan, NamesASoftButtonAsTheGridLabelsIt) {
-    Doc d;
+    MaxZonesDoc d;
     d.doc.m_SoftButtons[0].ToggleZone(49); // the first soft button, zone 50
     EXPECT_EQ(FindZoneAbove(d.doc, 40),
               "Global Button SB-11 Zone 50 is enabled.\n\nYou must disable it before reducing "
@@ -58,7 +58,7 @@ TEST(MaxZonesScan, NamesASoftButtonAsTheGridLabelsIt) {
 }
 
 TEST(MaxZonesScan, ReportsOnlyTheFirstInStationButtonZoneThenSoftButtonOrder) {
-    Doc d;
+    MaxZonesDoc d;
     auto second = std::make_unique<CStation>();
     second->SetName("Lobby");
     second->m_Buttons[0].ToggleZone(30);
@@ -78,7 +78,7 @@ TEST(MaxZonesScan, ReportsOnlyTheFirstInStationButtonZoneThenSoftButtonOrder) {
 }
 
 TEST(MaxZonesScan, AZoneOnAButtonBeyondTheTypeDoesNotBlock) {
-    Doc d;
+    MaxZonesDoc d;
     CStation& station = *d.doc.m_pStations[0];
     station.SetType(48);
     station.m_Buttons[40].ToggleZone(90);

@@ -7,8 +7,8 @@
 #include <gtest/gtest.h>
 
 namespace {
-struct Doc {
-    Doc() { doc.OnNewDocument(); } // Station1 on port 1, address 1
+struct FieldsDoc {
+    FieldsDoc() { doc.OnNewDocument(); } // Station1 on port 1, address 1
     CStation& Add(int port, int address) {
         auto station = std::make_unique<CStation>();
         station->SetPort(port);
@@ -39,7 +39,7 @@ TEST(StationFields, TypeRadiosMapBothWaysInTheirOwnOrder) {
 }
 
 TEST(StationFields, NewStationIsProposedTheFirstFreePairAddressMajor) {
-    Doc d;
+    FieldsDoc d;
     d.Add(1, 2);
     CStation fresh;
     fresh.SetName("Station3");

@@ -7,8 +7,8 @@
 #include <gtest/gtest.h>
 
 namespace {
-struct Doc {
-    Doc() { doc.OnNewDocument(); } // Station1 on port 1, address 1
+struct ValidationDoc {
+    ValidationDoc() { doc.OnNewDocument(); } // Station1 on port 1, address 1
     CStation& Add(int type, int port, int address) {
         auto station = std::make_unique<CStation>();
         station->SetType(type);
@@ -47,7 +47,7 @@ std::string CaptionOf(const CStationFields& fields, const CKVDoc& doc) {
 } // namespace
 
 TEST(StationValidation, RefusesPort0And17AndLettersNamingTheRange) {
-    Doc d;
+    ValidationDoc d;
     for (const char* port : {"0", "17", "abc", "", "-1", "4294967297"}) {
         const auto refusal = CheckStationFields(Fields(port, "2"), d.doc);
         ASSERT_TRUE(refusal) << port;
@@ -60,7 +60,7 @@ TEST(StationValidation, RefusesPort0And17AndLettersNamingTheRange) {
 }
 
 TEST(StationValidation, RefusesGroup0And17ButTakesGroup16) {
-    Doc d;
+    ValidationDoc d;
     for (const char* group : {"0", "17", "x"}) {
         const auto refusal = CheckStationFields(Fields("2", "2", group), d.doc);
         ASSERT_TRUE(refusal) << group;
@@ -71,7 +71,7 @@ TEST(StationValidation, RefusesGroup0And17ButTakesGroup16) {
 }
 
 TEST(StationValidation, ChecksTheGroupOnlyForTypesThatShowIt) {
-    Doc d;
+    ValidationDoc d;
     for (int index = 0; index < 6; ++index) {
         const bool shown = index == 2 || index == 3 || index == 5;
         EXPECT_EQ(CaptionOf(Fields("2", "2", "17", index), d.doc), shown ? "Invalid Group" : "")
@@ -85,7 +85,7 @@ TEST(StationValidation, ChecksTheGroupOnlyForTypesThatShowIt) {
 }
 
 TEST(StationValidation, RefusesAddress16And0) {
-    Doc d;
+    ValidationDoc d;
     for (const char* address : {"16", "0"}) {
         const auto refusal = CheckStationFields(Fields("2", address), d.doc);
         ASSERT_TRUE(refusal);
@@ -97,7 +97,7 @@ TEST(StationValidation, RefusesAddress16And0) {
 }
 
 TEST(StationValidation, ReportsOnlyTheFirstFailureInPortGroupAddressOrder) {
-    Doc d;
+    ValidationDoc d;
     EXPECT_EQ(CaptionOf(Fields("0", "16"), d.doc), "Invalid Port");
     EXPECT_EQ(CaptionOf(Fields("0", "16", "0"), d.doc), "Invalid Port");
     EXPECT_EQ(CaptionOf(Fields("1", "16", "0"), d.doc), "Invalid Group");
@@ -106,7 +106,7 @@ TEST(StationValidation, ReportsOnlyTheFirstFailureInPortGroupAddressOrder) {
 }
 
 TEST(StationValidation, RefusesAPairInUseButNotForTheStationItself) {
-    Doc d;
+    ValidationDoc d;
     const CStation& lobby = d.Add(4, 3, 2);
     const auto refusal = CheckStationFields(Fields("3", "2"), d.doc);
     ASSERT_TRUE(refusal);
@@ -131,7 +131,7 @@ TEST(ControllerMemory, CostsPerStationWith99ZonesMatchTheImage) {
                                          {3, 47}, {9, 285},  {47, 619}};
     for (const auto& [type, cost] : costs)
         EXPECT_EQ(StationMemoryCost(type, 13), cost) << type;
-    Doc d;
+    ValidationDoc d;
     d.doc.m_pStations.clear();
     EXPECT_EQ(FreeControllerMemory(d.doc), 30170);
     d.doc.m_nMaxZones = 8;
@@ -139,7 +139,7 @@ TEST(ControllerMemory, CostsPerStationWith99ZonesMatchTheImage) {
 }
 
 TEST(ControllerMemory, With30000BytesUsedTakesA4ButtonStationButNotA10ButtonBreakOut) {
-    Doc d;
+    ValidationDoc d;
     d.doc.m_pStations.clear();
     // 45 x 632 + 619 + 2 x 298 + 285 + 60 = 30000 of the 30170 bytes.
     d.AddMany({{48, 45}, {47, 1}, {10, 2}, {9, 1}, {4, 1}});
@@ -162,7 +162,7 @@ TEST(ControllerMemory, With30000BytesUsedTakesA4ButtonStationButNotA10ButtonBrea
 }
 
 TEST(ControllerMemory, AnExactFitPassesAndOneByteShortFails) {
-    Doc d;
+    ValidationDoc d;
     d.doc.m_pStations.clear();
     // 43 x 632 + 2 x 619 + 2 x 298 + 2 x 285 + 2 x 60 + 9 x 47 = 30123: 47 bytes left.
     d.AddMany({{48, 43}, {47, 2}, {10, 2}, {9, 2}, {4, 2}, {3, 9}});

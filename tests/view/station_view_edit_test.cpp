@@ -10,7 +10,7 @@
 
 namespace {
 // Records which station command ran on which view.
-class CRecordingEditing : public CStationEditing {
+class CRecordingViewEditing : public CStationEditing {
 public:
     void OnInsertStation(CStationView& view) override { Record("insert", view); }
     void OnAddStation(CStationView& view) override { Record("add", view); }
@@ -82,7 +82,7 @@ TEST_F(StationViewEdits, SeventeenthLcdCharacterIsRefusedAndEnterReturnsToTheGri
 }
 
 TEST_F(StationViewEdits, InsertAndDeleteKeysInTheGridStartTheStationCommands) {
-    CRecordingEditing editing;
+    CRecordingViewEditing editing;
     CStationViewHarness local(&editing);
     CKVDoc& doc = local.NewDocument();
     CStationView& view = CStationViewHarness::ViewOf(doc);

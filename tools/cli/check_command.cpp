@@ -5,6 +5,7 @@
 #include "download/config_check.h"
 #include "framework/format_text.h"
 #include "tools/cli/commands.h"
+#include "tools/cli/config_json.h"
 #include "tools/cli/output.h"
 #include "model/formats/text_excerpt.h"
 
@@ -49,7 +50,7 @@ void RunCheck(CCliContext& context, const CheckArgs& args) {
         auto list = nlohmann::ordered_json::array();
         for (const CheckFinding& finding : findings)
             list.push_back(FindingToJson(*doc, finding));
-        out = list.dump(2) + '\n';
+        out = JsonText(list);
     } else {
         for (const CheckFinding& finding : findings)
             out += ForTerminal(CheckLine(*doc, finding)) + '\n';

@@ -1,5 +1,6 @@
 // own
 #include "tools/cli/config_json.h"
+#include "framework/format_text.h"
 #include "model/formats/station_json.h"
 #include "model/station_gate.h"
 #include "platform/cp1252.h"
@@ -122,4 +123,24 @@ std::optional<std::string> ConfigFromJson(const Json& json, CKVDoc& doc) {
         return refusal.line;
     }
     return std::nullopt;
+}
+
+std::string JsonText(const nlohmann::ordered_json& json) {
+    const std::string dumped = json.dump(2);
+    std::string text;
+    text.reserve(dumped.size() + 1);
+    // Outside strings JSON has no such bytes, and 0xC2 only ever starts a character.
+    for (std::size_t i = 0; i < dumped.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(dumped[i]);
+        const auto next = i + 1 < dumped.size() ? static_cast<unsigned char>(dumped[i + 1]) : 0;
+        if (byte == 0x7F) {
+            text += "\\u007f";
+        } else if (byte == 0xC2 && next >= 0x80 && next <= 0x9F) {
+            text += FormatText("\\u%04x", next);
+            ++i;
+        } else {
+            text += dumped[i];
+        }
+    }
+    return text + '\n';
 }

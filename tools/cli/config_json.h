@@ -26,3 +26,8 @@ nlohmann::ordered_json ContentsToJson(const ConfigContents& contents);
 // ("stations[0].port: 17 refused (1 to 16)"), or nothing when all was taken; after a refusal the
 // document is partly changed.
 std::optional<std::string> ConfigFromJson(const nlohmann::ordered_json& json, CKVDoc& doc);
+
+// `json` as printed, indented by two, one line feed after it. Besides the C0 controls, which JSON
+// escapes anyway, DEL and the C1 controls (U+0080 to U+009F, 8-bit escape introducers to a
+// terminal) are written as \u escapes: the same JSON, safe on a terminal.
+std::string JsonText(const nlohmann::ordered_json& json);

@@ -18,6 +18,6 @@ void AddDecodeCommand(CLI::App& app, CCliContext& context) {
     command->add_option("-o,--output", *out, "the JSON file to write");
     command->callback([&context, path, out] {
         if (const auto contents = ReadImageFile(context, *path))
-            WriteOutput(context, *out, ContentsToJson(*contents).dump(2) + "\n");
+            WriteOutput(context, *out, JsonText(ContentsToJson(*contents)));
     });
 }

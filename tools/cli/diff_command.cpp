@@ -7,6 +7,7 @@
 #include "platform/cp1252.h"
 #include "tools/cli/output.h"
 #include "tools/cli/commands.h"
+#include "tools/cli/config_json.h"
 #include "tools/cli/config_source.h"
 
 // std
@@ -48,8 +49,7 @@ std::string DifferencesJson(const std::vector<ConfigDifference>& differences) {
         entry["line"] = DifferenceLine(d);
         list.push_back(std::move(entry));
     }
-    return nlohmann::ordered_json{{"same", differences.empty()}, {"differences", list}}.dump(2) +
-           "\n";
+    return JsonText(nlohmann::ordered_json{{"same", differences.empty()}, {"differences", list}});
 }
 } // namespace
 

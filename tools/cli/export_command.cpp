@@ -11,6 +11,6 @@ void AddExportCommand(CLI::App& app, CCliContext& context) {
     command->add_option("FILE", *path, "the .kvx file to read")->required();
     command->callback([&context, path] {
         const auto doc = context.OpenConfig(*path);
-        if (doc) WriteStandardOutput(context, ConfigToJson(*doc).dump(2) + '\n');
+        if (doc) WriteStandardOutput(context, JsonText(ConfigToJson(*doc)));
     });
 }

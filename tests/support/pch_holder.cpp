@@ -1,0 +1,1 @@
+// Compiles the test programs' shared precompiled header; the program itself runs no test.
