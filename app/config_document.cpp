@@ -7,6 +7,7 @@
 #include "framework/command_ids.h"
 #include "model/ui/stations_dlg.h"
 #include "model/ui/zone_names_dlg.h"
+#include "platform/settings_key.h"
 #include "view/station_commands.h"
 #include "view/station_view.h"
 
@@ -49,6 +50,21 @@ void ShowFinding(CStationView& view, const CKVDoc& doc, const CheckFinding& find
     }
     view.ShowCell(station, std::max(row, 1), std::clamp(finding.zone + 1, 1, doc.m_nMaxZones));
 }
+// The download's progress dialog, which keeps the version the controller reports in the settings
+// file beside the port, for Check Configuration to check against.
+class CRememberingProgress : public CDownloadProgress {
+public:
+    void SetControllerVersion(int major, int minor) override {
+        CSettingsKey().WriteString(CConfigDocument::kValueControllerVersion,
+                                   ControllerVersionText({major, minor}));
+    }
+};
+
+// Where the view's grid is on the screen, which the findings dialog keeps clear of.
+QRect GridOnScreen(const CStationView& view) {
+    const QWidget& grid = view.m_Grid;
+    return QRect(grid.mapToGlobal(QPoint(0, 0)), grid.size());
+}
 } // namespace
 
 const CommandEntry<CConfigDocument> CConfigDocument::kCommands[] = {
@@ -73,7 +89,7 @@ CommandHandlers CConfigDocument::FindCommand(CommandId id) {
 }
 
 void CConfigDocument::OnDownloadConfig() {
-    CDownloadProgress progress;
+    CRememberingProgress progress;
     ::OnDownloadConfig(*this, m_settings, Ui(), progress);
 }
 
@@ -101,7 +117,9 @@ void CConfigDocument::SetModifiedFlag(bool modified) {
 
 void CConfigDocument::OnCheckConfig() {
     CStationView* view = ActiveStationView(*this);
-    CCheckConfigDlg dlg(*this, CheckConfiguration(*this), view ? view->window() : nullptr);
+    const auto read = ParseControllerVersion(CSettingsKey().ReadString(kValueControllerVersion, ""));
+    CCheckConfigDlg dlg(*this, read, view ? view->window() : nullptr);
+    if (view != nullptr) dlg.avoid = [view] { return GridOnScreen(*view); };
     dlg.onShowFinding = [this, view](const CheckFinding& finding) {
         if (view != nullptr) ShowFinding(*view, *this, finding);
     };

@@ -1,10 +1,11 @@
 #pragma once
 // CConfigDocument: the configuration document as the editor registers it, a CKVDoc with the
 // document commands of the menus: Save, Save As, Download Config (the controller image, then the
-// download with its progress dialog), Max Number of Zones, the Zone Names and Stations tables and
-// Check Configuration. It keeps a recovery copy of its unsaved changes, following every change it
-// announces (it takes onChanged for that). The settings, the recovery store and its alarm belong
-// to the application and must outlive the document.
+// download with its progress dialog, which remembers the controller's version in the settings),
+// Max Number of Zones, the Zone Names and Stations tables and Check Configuration. It keeps a
+// recovery copy of its unsaved changes, following every change it announces (it takes onChanged
+// for that). The settings, the recovery store and its alarm belong to the application and must
+// outlive the document.
 
 // own
 #include "app/recovery_keeper.h"
@@ -16,6 +17,9 @@ class CRecoveryStore;
 
 class CConfigDocument : public CKVDoc {
 public:
+    // The settings' value that keeps the version the controller reported at the last download.
+    static constexpr const char* kValueControllerVersion = "ControllerVersion";
+
     CConfigDocument(CUiServices& ui, const CProgramSettings& settings, CRecoveryStore& recovery,
                     CRecoveryAlarm& alarm);
 
@@ -26,8 +30,9 @@ public:
     // The Zone Names and Stations tables; OK is one undoable step.
     void OnZoneNames();
     void OnStations();
-    // The findings of the configuration check in a dialog; choosing one shows its cell in the
-    // document's active view.
+    // The findings of the configuration check in a dialog, for the controller version read at the
+    // last download (1.1 before the first) or another chosen there; choosing one shows its cell in
+    // the document's active view.
     void OnCheckConfig();
 
     // Brings the recovery copy up to date first, so that a save killed before its temporary file

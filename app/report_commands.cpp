@@ -7,12 +7,12 @@
 #include "report/qt/checklist_pages.h"
 #include "report/qt/report_pages.h"
 #include "report/report_forms.h"
+#include "report/ui/report_preview_dlg.h"
 
 // Qt
 #include <QApplication>
 #include <QDate>
 #include <QPrintDialog>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
 
 // std
@@ -78,11 +78,8 @@ void CReportCommands::OnFilePrint() {
 void CReportCommands::OnFilePrintPreview() {
     const CKVDoc* doc = ActiveDocument();
     if (doc == nullptr) return;
-    const ZoneReport report = Report(*doc);
-    QPrintPreviewDialog dialog(&m_app.Printer(), m_app.m_pMainWnd.get());
+    CReportPreviewDlg dialog(Report(*doc), m_app.Printer(), m_app.m_pMainWnd.get());
     dialog.setWindowTitle(QString::fromStdString("Print Preview - " + doc->GetTitle()));
-    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested,
-                     [&report](QPrinter* printer) { PaintZoneReport(report, *printer); });
     dialog.exec();
 }
 

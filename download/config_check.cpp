@@ -5,6 +5,10 @@
 #include "framework/format_text.h"
 #include "platform/cp1252.h"
 
+// std
+#include <cctype>
+#include <cstdio>
+
 namespace {
 using Severity = CheckFinding::Severity;
 
@@ -137,6 +141,20 @@ private:
     std::vector<CheckFinding> m_findings;
 };
 } // namespace
+
+std::optional<ControllerVersion> ParseControllerVersion(const std::string& text) {
+    unsigned major = 0, minor = 0;
+    int used = 0;
+    if (std::sscanf(text.c_str(), "%3u.%3u%n", &major, &minor, &used) != 2 ||
+        static_cast<std::size_t>(used) != text.size() ||
+        !std::isdigit(static_cast<unsigned char>(text.front())) || major > 255 || minor > 255)
+        return std::nullopt;
+    return ControllerVersion{static_cast<int>(major), static_cast<int>(minor)};
+}
+
+std::string ControllerVersionText(ControllerVersion version) {
+    return FormatText("%d.%d", version.major, version.minor);
+}
 
 std::vector<CheckFinding> CheckConfiguration(const CKVDoc& doc, ControllerVersion version) {
     return CChecker(doc, version).Run();

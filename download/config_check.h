@@ -6,6 +6,7 @@
 #include "model/kv_doc.h"
 
 // std
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -13,7 +14,14 @@
 struct ControllerVersion {
     int major = 1;
     int minor = 1;
+
+    bool operator==(const ControllerVersion&) const = default;
 };
+
+// "X.Y" with each part 0 to 255, as a controller reports it; nothing for any other text.
+std::optional<ControllerVersion> ParseControllerVersion(const std::string& text);
+// "1.0".
+std::string ControllerVersionText(ControllerVersion version);
 
 struct CheckFinding {
     enum class Severity { Error, Warning };

@@ -119,6 +119,7 @@ private:
         m_progress.SetStatus(text.c_str() + 2);
         const int major = static_cast<int>(version / 256);
         const int minor = static_cast<int>(version % 256);
+        m_progress.SetControllerVersion(major, minor);
         if (version == kVersionWithoutBreakOuts) {
             // Only a warning: the configuration is not examined.
             m_ui.MessageBox(FormatText(kOldVersionText, major, minor));

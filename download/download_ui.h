@@ -32,6 +32,11 @@ public:
     // Creates and shows the progress with kInitialStatus.
     virtual void ShowProgress() = 0;
     virtual void SetStatus(const std::string& text) = 0;
+    // Told the version the controller reported, whether or not the download goes on with it.
+    virtual void SetControllerVersion(int major, int minor) {
+        static_cast<void>(major);
+        static_cast<void>(minor);
+    }
     // Told several times a second while the image goes out.
     virtual void SetProgress(const DownloadProgress& progress) = 0;
     // Lets the user interface handle what is waiting for the progress. False once the user has

@@ -1,5 +1,6 @@
 // own
 #include "model/kv_doc.h"
+#include "model/default_names.h"
 #include "files/file_layer.h"
 
 CKVDoc::CKVDoc(CUiServices& ui) : CKVDoc(ui, PosixFileLayer()) {}
@@ -25,7 +26,7 @@ bool CKVDoc::OnNewDocument() {
     for (int n = 0; n < kMaxZones; ++n)
         m_strZoneNames[n] = "Zone" + std::to_string(n + 1);
     for (int k = 0; k < kSoftButtonCount; ++k)
-        m_SoftButtons[k].SetName("SoftButton" + std::to_string(k + kFirstSoftButtonNumber));
+        m_SoftButtons[k].SetName(DefaultSoftButtonName(k));
     return true;
 }
 

@@ -125,7 +125,13 @@ private:
                 m_out += "<th class=\"zone\">" + std::to_string(zone) + "<br><small>" +
                          Escaped(m_report.ZoneName(zone)) + "</small></th>";
             m_out += "</tr></thead>\n<tbody>\n";
-            for (const ReportButton& button : group.buttons) {
+            for (const MatrixLine& line : MatrixLines(group)) {
+                if (line.button == nullptr) {
+                    m_out += "<tr><td colspan=\"" + std::to_string(2 + zones.size()) + "\">" +
+                             Escaped(line.summary) + "</td></tr>\n";
+                    continue;
+                }
+                const ReportButton& button = *line.button;
                 m_out += "<tr><td>" + button.label + "</td><td>" + Escaped(button.name) + "</td>";
                 for (const int zone : zones)
                     m_out += button.Pages(zone) ? "<td class=\"on\">On</td>" : "<td></td>";

@@ -2,6 +2,7 @@
 #include "report/zone_report.h"
 #include "download/controller_image.h"
 #include "framework/format_text.h"
+#include "model/default_names.h"
 #include "platform/cp1252.h"
 
 // std
@@ -25,6 +26,27 @@ void CollectZonesInUse(ReportButtons& group) {
     group.zonesInUse.assign(zones.begin(), zones.end());
 }
 } // namespace
+
+std::vector<MatrixLine> MatrixLines(const ReportButtons& group) {
+    // Fewer than this many idle buttons in a row take no less room summed up.
+    constexpr std::size_t kShortestRun = 2;
+    std::vector<MatrixLine> lines;
+    const auto& buttons = group.buttons;
+    for (std::size_t first = 0; first < buttons.size();) {
+        std::size_t end = first;
+        while (end < buttons.size() && buttons[end].idle)
+            ++end;
+        if (end - first >= kShortestRun) {
+            lines.push_back({nullptr, buttons[first].label + " to " + buttons[end - 1].label +
+                                          ": default names, no zones"});
+            first = end;
+            continue;
+        }
+        lines.push_back({&buttons[first], {}});
+        ++first;
+    }
+    return lines;
+}
 
 std::vector<std::span<const int>> MatrixTables(const ReportButtons& group) {
     const std::span<const int> zones(group.zonesInUse);
@@ -68,10 +90,12 @@ ZoneReport BuildZoneReport(const CKVDoc& doc, std::string fileName, std::string 
                                                    report.zoneCount));
         CollectZonesInUse(out.buttons);
     }
-    for (int k = 0; k < kSoftButtonCount; ++k)
-        report.softButtons.buttons.push_back(
-            ButtonOf(doc.m_SoftButtons[static_cast<std::size_t>(k)],
-                     FormatText("SB-%2.2d", k + CKVDoc::kFirstSoftButtonNumber), report.zoneCount));
+    for (int k = 0; k < kSoftButtonCount; ++k) {
+        const CBtn& button = doc.m_SoftButtons[static_cast<std::size_t>(k)];
+        ReportButton& out = report.softButtons.buttons.emplace_back(ButtonOf(
+            button, FormatText("SB-%2.2d", k + CKVDoc::kFirstSoftButtonNumber), report.zoneCount));
+        out.idle = button.m_pZones.empty() && button.m_strName == DefaultSoftButtonName(k);
+    }
     CollectZonesInUse(report.softButtons);
     return report;
 }

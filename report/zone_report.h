@@ -20,6 +20,9 @@ struct ReportButton {
     std::string label; // "HB-03", "SB-11"
     std::string name;
     std::vector<int> zones; // 1-based, ascending
+    // A soft button with its default name and no zones, which the printed forms sum up with its
+    // neighbours. Never set for a hard button: each is a key on its panel and is listed.
+    bool idle = false;
 
     bool Pages(int zone) const { return std::binary_search(zones.begin(), zones.end(), zone); }
 };
@@ -60,6 +63,16 @@ struct ZoneReport {
 // Zone columns per matrix table: wider matrices continue in another table under the first, so
 // that every table fits the width of an A4 or Letter page.
 inline constexpr std::size_t kZonesPerTable = 12;
+
+// A line of a printed matrix: one button, or a run of idle buttons summed up in `summary`
+// ("SB-12 to SB-99: default names, no zones").
+struct MatrixLine {
+    const ReportButton* button = nullptr;
+    std::string summary;
+};
+
+// The lines of `group`'s matrix: runs of two or more idle buttons summed up, the rest one each.
+std::vector<MatrixLine> MatrixLines(const ReportButtons& group);
 
 // The zone columns of each table `group`'s matrix is printed in, kZonesPerTable at the most; one
 // table without zone columns when no button pages a zone.

@@ -1,14 +1,15 @@
 // own
 #include "report/qt/checklist_pages.h"
 #include "report/qt/page_flow.h"
+#include "report/qt/page_style.h"
 #include "report/qt/report_pages.h"
 
 // Qt
-#include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPainter>
 
 // std
+#include <deque>
 #include <variant>
 
 namespace {
@@ -35,30 +36,24 @@ PageCell Cell(const QString& text, bool head = false, bool centred = false) {
     return cell;
 }
 
-struct Heading {
-    QString text;
-    bool title = false;
-};
-
 // The checklist as headings and tables measured for one device and page width.
 class CChecklistBlocks {
 public:
     CChecklistBlocks(const Checklist& list, const PageFonts& fonts, QPaintDevice& device,
                      qreal width)
-        : m_fonts(fonts), m_device(device), m_width(width), m_h1(TitleFont(fonts.body, 16)),
-          m_h2(TitleFont(fonts.body, 12)), m_point(device.logicalDpiY() / 72.0) {
-        m_blocks.emplace_back(Heading{Text(list.Title()), true});
-        m_blocks.emplace_back(Heading{Text(list.date)});
+        : m_fonts(fonts), m_device(device), m_width(width), m_point(device.logicalDpiY() / 72.0) {
+        AddHeading(Text(list.Title()), true);
+        AddHeading(Text(list.date), false);
         for (const ChecklistStation& station : list.stations) {
-            m_blocks.emplace_back(Heading{
-                Text(station.portAddress + "  " + station.name + "  (" + station.type + ")")});
+            AddHeading(Text(station.portAddress + "  " + station.name + "  (" + station.type + ")"),
+                       false);
             Buttons(station.buttons);
         }
         if (!list.softButtons.empty()) {
-            m_blocks.emplace_back(Heading{QStringLiteral("Soft Buttons")});
+            AddHeading(QStringLiteral("Soft Buttons"), false);
             Buttons(list.softButtons);
         }
-        m_blocks.emplace_back(Heading{QStringLiteral("Zones")});
+        AddHeading(QStringLiteral("Zones"), false);
         std::vector<PageRow> rows;
         for (const ChecklistZone& zone : list.zones)
             rows.push_back({Cell(Text(zone.zone)), Cell(Joined(zone.buttons))});
@@ -68,6 +63,9 @@ public:
                                                     Cell(QStringLiteral("Paged by"), true)}},
                               std::move(rows));
     }
+    // The flow points into the blocks.
+    CChecklistBlocks(const CChecklistBlocks&) = delete;
+    CChecklistBlocks& operator=(const CChecklistBlocks&) = delete;
 
     void Flow(CPageFlow& flow) const {
         for (std::size_t i = 0; i < m_blocks.size(); ++i) {
@@ -75,14 +73,9 @@ public:
                 flow.Table(*table, kTableBelow * m_point);
                 continue;
             }
-            const auto& heading = std::get<Heading>(m_blocks[i]);
             const auto* next =
                 i + 1 < m_blocks.size() ? std::get_if<CPageTable>(&m_blocks[i + 1]) : nullptr;
-            const qreal keep = next != nullptr ? next->LeadHeight() : 0;
-            if (heading.title)
-                flow.Heading(heading.text, m_h1, 0, 6 * m_point, keep);
-            else
-                flow.Heading(heading.text, m_h2, 14 * m_point, 4 * m_point, keep);
+            flow.Heading(std::get<PageHeading>(m_blocks[i]), next != nullptr ? next->LeadHeight() : 0);
         }
     }
 
@@ -102,35 +95,38 @@ private:
             std::vector<PageRow>{head}, std::move(rows));
     }
 
+    void AddHeading(const QString& text, bool title) {
+        m_blocks.emplace_back(PageHeading{text, TitleFont(m_fonts.body, title ? 16 : 12, m_device),
+                                          title ? 0 : 14 * m_point, (title ? 6 : 4) * m_point,
+                                          !title});
+    }
+
     const PageFonts& m_fonts;
     QPaintDevice& m_device;
     const qreal m_width;
-    const QFont m_h1;
-    const QFont m_h2;
     const qreal m_point;
-    std::vector<std::variant<Heading, CPageTable>> m_blocks;
+    // A deque, so that the flow's pieces keep pointing at their blocks as more are added.
+    std::deque<std::variant<PageHeading, CPageTable>> m_blocks;
 };
 } // namespace
 
 int PaintChecklist(const Checklist& list, QPagedPaintDevice& device) {
     const QRectF paper = device.pageLayout().paintRectPixels(device.logicalDpiX());
     const PageFonts fonts = ReportFonts(device);
-    const qreal headerHeight = QFontMetricsF(fonts.body, &device).height() * 2;
-    const QRectF body(0, headerHeight, paper.width(), paper.height() - headerHeight);
-    const CChecklistBlocks blocks(list, fonts, device, body.width());
-
-    CPageFlow count(device, body, nullptr, {});
-    blocks.Flow(count);
-    const int pages = count.Pages();
+    const qreal headerHeight = PageHeaderHeight(fonts, device);
+    const CChecklistBlocks blocks(list, fonts, device, paper.width());
+    CPageFlow flow(device, QRectF(0, headerHeight, paper.width(), paper.height() - headerHeight));
+    blocks.Flow(flow);
 
     QPainter painter(&device);
-    CPageFlow flow(device, body, &painter, [&](int page) {
+    for (int page = 0; page < flow.Pages(); ++page) {
         if (page > 0) device.newPage();
-        PaintPageHeader(painter, Text(list.Title()), fonts.body, paper.width(), headerHeight,
-                        page + 1, pages);
-    });
-    blocks.Flow(flow);
-    return pages;
+        PaintPageHeader(painter, device, Text(list.Title()),
+                        QStringLiteral("Page %1 of %2").arg(page + 1).arg(flow.Pages()), fonts.body,
+                        paper.width(), headerHeight);
+        flow.PaintPage(page, painter);
+    }
+    return flow.Pages();
 }
 
 QByteArray ChecklistPdf(const Checklist& list, const QPageLayout& layout) {

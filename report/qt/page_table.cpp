@@ -31,15 +31,19 @@ int ColumnCount(const std::vector<PageRow>& rows) {
 
 qreal SetPageText(const QString& text, const QFont& font, QPaintDevice& device, qreal width,
                   Qt::Alignment align, QPainter* painter, QPointF at) {
-    const QFontMetricsF metrics(font, &device);
-    if (painter != nullptr) {
-        painter->setFont(font);
-        painter->setPen(Qt::black);
-    }
-    if (metrics.horizontalAdvance(text) <= width) {
+    // The report's fonts are sized in the device's pixels, so the font's own metrics are the
+    // device's; resolving the font for the device again for every cell would cost more than the
+    // rest of the cell.
+    const QFontMetricsF metrics(font);
+    // Comparing is cheaper than setting: each font set is written to a PDF again.
+    if (painter != nullptr && painter->font() != font) painter->setFont(font);
+    const qreal advance = metrics.horizontalAdvance(text);
+    if (advance <= width) {
         if (painter != nullptr && !text.isEmpty()) {
-            painter->drawText(QRectF(at, QSizeF(width, metrics.height())), align | Qt::AlignTop,
-                              text);
+            // At its baseline: the cheapest way to paint a line, with no layout of its own.
+            const qreal room = width - advance;
+            const qreal x = align & Qt::AlignHCenter ? room / 2 : align & Qt::AlignRight ? room : 0;
+            painter->drawText(QPointF(at.x() + x, at.y() + metrics.ascent()), text);
         }
         return metrics.height();
     }
@@ -133,12 +137,27 @@ qreal CPageTable::Measure(const PageRow& row) const {
         const Qt::Alignment align = cell.centred ? Qt::AlignHCenter : Qt::AlignLeft;
         qreal height = SetPageText(cell.text, cell.head ? m_fonts.head : m_fonts.body, m_device,
                                    width, align, nullptr, {});
-        if (!cell.note.isEmpty())
+        if (cell.turnNote)
+            height += QFontMetricsF(m_fonts.note, &m_device).horizontalAdvance(cell.note) +
+                      m_fonts.padding;
+        else if (!cell.note.isEmpty())
             height += SetPageText(cell.note, m_fonts.note, m_device, width, align, nullptr, {});
         tallest = std::max(tallest, height);
         column += static_cast<std::size_t>(cell.span);
     }
     return tallest + 2 * m_fonts.padding;
+}
+
+void CPageTable::PaintTurned(QPainter& painter, const QString& text, QRectF box) const {
+    const QFontMetricsF metrics(m_fonts.note, &m_device);
+    painter.save();
+    painter.setFont(m_fonts.note);
+    // Centred across the column, starting from the foot of the cell.
+    painter.translate(box.center().x() - metrics.height() / 2, box.bottom());
+    painter.rotate(-90);
+    painter.drawText(QRectF(0, 0, box.height(), metrics.height()), Qt::AlignLeft | Qt::AlignTop,
+                     text);
+    painter.restore();
 }
 
 void CPageTable::Paint(QPainter& painter, const PageRow& row, qreal left, qreal top,
@@ -147,23 +166,35 @@ void CPageTable::Paint(QPainter& painter, const PageRow& row, qreal left, qreal 
     const QPen grid(kGrid, m_device.logicalDpiX() / 96.0);
     // Shading inside the lines, so that it never covers half of a neighbour's line.
     const qreal inset = grid.widthF() / 2;
+    // The shading, the texts, then the lines: each pen is set once a row, as every change is
+    // written to a PDF again.
+    const qreal right = left + Width(0, static_cast<int>(m_widths.size()));
+    std::vector<QLineF> lines{{left, top, right, top},
+                              {left, top + height, right, top + height},
+                              {left, top, left, top + height}};
+    painter.setPen(Qt::black);
     qreal x = left;
     std::size_t column = 0;
     for (const PageCell& cell : row) {
         const qreal width = Width(column, cell.span);
-        const QRectF box(x, top, width, height);
-        if (cell.head) painter.fillRect(box.adjusted(inset, inset, -inset, -inset), kShade);
-        painter.setPen(grid);
-        painter.drawRect(box);
+        if (cell.head)
+            painter.fillRect(QRectF(x, top, width, height).adjusted(inset, inset, -inset, -inset),
+                             kShade);
         const Qt::Alignment align = cell.centred ? Qt::AlignHCenter : Qt::AlignLeft;
         const QFont& font = cell.head ? m_fonts.head : m_fonts.body;
         const qreal textWidth = width - 2 * pad;
         const qreal used = SetPageText(cell.text, font, m_device, textWidth, align, &painter,
                                        QPointF(x + pad, top + pad));
-        if (!cell.note.isEmpty())
+        if (cell.turnNote)
+            PaintTurned(painter, cell.note, QRectF(x + pad, top + pad + used, textWidth,
+                                                   height - 2 * pad - used));
+        else if (!cell.note.isEmpty())
             SetPageText(cell.note, m_fonts.note, m_device, textWidth, align, &painter,
                         QPointF(x + pad, top + pad + used));
         x += width;
         column += static_cast<std::size_t>(cell.span);
+        lines.emplace_back(x, top, x, top + height);
     }
+    painter.setPen(grid);
+    painter.drawLines(lines.data(), static_cast<int>(lines.size()));
 }

@@ -18,6 +18,9 @@ struct PageCell {
     QString text;
     // A second, smaller line under the text: a zone's name under its number.
     QString note;
+    // The note set on one line turned a quarter, reading upwards, where it would not fit the
+    // column's width without breaking a word.
+    bool turnNote = false;
     bool head = false;
     bool centred = false;
     // The columns the cell covers.
@@ -27,7 +30,8 @@ struct PageCell {
 using PageRow = std::vector<PageCell>;
 
 // Sets `text` in `width`: on one line when it fits, else broken at word boundaries, and inside a
-// word wider than the width. Returns its height; paints it at `at` when there is a painter.
+// word wider than the width. Returns its height; paints it at `at` when there is a painter, with
+// the painter's pen.
 qreal SetPageText(const QString& text, const QFont& font, QPaintDevice& device, qreal width,
                   Qt::Alignment align, QPainter* painter, QPointF at);
 
@@ -64,6 +68,8 @@ public:
 private:
     qreal Width(std::size_t column, int span) const;
     qreal Measure(const PageRow& row) const;
+    // `text` turned to read upwards from the foot of `box`, across its middle.
+    void PaintTurned(QPainter& painter, const QString& text, QRectF box) const;
     void Paint(QPainter& painter, const PageRow& row, qreal left, qreal top, qreal height) const;
 
     const PageFonts& m_fonts;

@@ -5,7 +5,6 @@
 // at the foot of a page. Needs QtGui and a QGuiApplication, not a display.
 
 // own
-#include "report/qt/page_table.h"
 #include "report/zone_report.h"
 
 // Qt
@@ -16,7 +15,6 @@
 #include <functional>
 
 class QPagedPaintDevice;
-class QPainter;
 
 // Paints the report on `device` (a QPrinter or a QPdfWriter, on its current page layout), one
 // page after the other. Returns the number of pages.
@@ -25,13 +23,6 @@ int PaintZoneReport(const ZoneReport& report, QPagedPaintDevice& device);
 // The report as a PDF document on pages of `layout`.
 QByteArray ZoneReportPdf(const ZoneReport& report, const QPageLayout& layout);
 
-// The parts every report's pages share: the fonts on a device, the heading font of `points`, and
-// the running header (the title on the left, shortened in its middle where it would run into
-// "Page n of m", and a line under both).
-PageFonts ReportFonts(QPaintDevice& device);
-QFont TitleFont(const QFont& body, qreal points);
-void PaintPageHeader(QPainter& painter, const QString& title, const QFont& font, qreal width,
-                     qreal height, int page, int pages);
 // A PDF document titled `title` on pages of `layout`, painted by `paint`.
 QByteArray PagesPdf(const QString& title, const QPageLayout& layout,
                     const std::function<void(QPagedPaintDevice&)>& paint);

@@ -201,6 +201,8 @@ TEST_F(DownloadFromMenuTest, SuccessShowsDownloadSuccessfulAndWaitsForClose) {
     ASSERT_FALSE(watcher.statuses.empty());
     EXPECT_EQ(watcher.statuses.back(), "Download Successful");
     EXPECT_TRUE(fs::exists(xdg.Path() / "CORVANTN.DAT"));
+    // The controller's version is kept for Check Configuration.
+    EXPECT_EQ(Stored("ControllerVersion"), "1.1");
     // The dialog is gone and the frame takes input again.
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     EXPECT_EQ(sim->Wait(), 0) << sim->Errors();

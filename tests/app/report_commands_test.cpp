@@ -5,17 +5,23 @@
 #include "model/kv_doc.h"
 #include "tests/app/app_fixture.h"
 #include "tests/support/modal_watcher.h"
+#include "report/ui/preview_pages.h"
+#include "report/ui/report_preview_dlg.h"
 #include "tests/support/program_run.h"
+#include "tests/support/sample_configs.h"
 #include "tests/support/scripted_ui.h"
 #include "tests/support/temp_dir.h"
 
 // Qt
+#include <QApplication>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPageSize>
-#include <QPrintPreviewDialog>
-#include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTest>
 
 // std
 #include <chrono>
@@ -92,22 +98,58 @@ TEST_F(ReportCommandsTest, PrintPreviewShowsTheReportOnThePrintSetupPage) {
     ThreeStations();
     app->Printer().setPageSize(QPageSize(QPageSize::Letter));
     int pages = 0;
+    QString count;
+    bool barGone = false;
     QPageSize::PageSizeId size = QPageSize::A4;
     CModalScript script;
-    script.Then<QPrintPreviewDialog>([&](QPrintPreviewDialog& dialog) {
-        dialog.resize(900, 1000);
-        auto* preview = dialog.findChild<QPrintPreviewWidget*>();
-        ASSERT_NE(preview, nullptr);
-        preview->updatePreview();
-        pages = preview->pageCount();
-        size = dialog.printer()->pageLayout().pageSize().id();
+    script.Then<QDialog>([&](QDialog& modal) {
+        auto& dialog = dynamic_cast<CReportPreviewDlg&>(modal);
+        EXPECT_EQ(dialog.windowTitle().toStdString(), "Print Preview - Config1");
+        while (!dialog.Layout().Done())
+            QApplication::processEvents();
+        QApplication::processEvents();
+        pages = dialog.Pages().PagesShown();
+        count = dialog.PageCount().text();
+        barGone = dialog.Progress().isHidden() && dialog.CancelButton().isHidden();
+        size = app->Printer().pageLayout().pageSize().id();
         dialog.grab().save("/work/briefs/shots/print_preview_3_stations.png");
         dialog.reject();
     });
     EXPECT_TRUE(Frame().Commands().Execute(ID_FILE_PRINT_PREVIEW));
     EXPECT_TRUE(script.Done());
     EXPECT_GE(pages, 1);
+    EXPECT_EQ(count, QStringLiteral("%1 pages").arg(pages));
+    EXPECT_TRUE(barGone);
     EXPECT_EQ(size, QPageSize::Letter);
+}
+
+TEST_F(ReportCommandsTest, PreviewOfTheLargestConfigurationShowsItsFirstPageAndCancels) {
+    Start();
+    FillLargestConfig(dynamic_cast<CKVDoc&>(*Documents().NewDocument()));
+    int shownAtFirst = 0, sectionsAtCancel = 0, sections = 0;
+    bool barAtFirst = false;
+    CModalScript script;
+    script.Then<QDialog>([&](QDialog& modal) {
+        auto& dialog = dynamic_cast<CReportPreviewDlg&>(modal);
+        // Pages appear while the rest is still being laid out, with a way out.
+        while (dialog.Pages().PagesShown() == 0)
+            QApplication::processEvents();
+        shownAtFirst = dialog.Pages().PagesShown();
+        barAtFirst = dialog.Progress().isVisible() && dialog.CancelButton().isVisible();
+        EXPECT_EQ(dialog.Pages().grab(QRect(0, 0, 200, 200)).isNull(), false);
+        for (int slice = 0; slice < 5; ++slice)
+            QApplication::processEvents();
+        sections = dialog.Layout().Sections();
+        sectionsAtCancel = dialog.Layout().SectionsDone();
+        QTest::mouseClick(&dialog.CancelButton(), Qt::LeftButton);
+    });
+    EXPECT_TRUE(Frame().Commands().Execute(ID_FILE_PRINT_PREVIEW));
+    EXPECT_TRUE(script.Done());
+    EXPECT_GE(shownAtFirst, 1);
+    EXPECT_TRUE(barAtFirst);
+    EXPECT_EQ(sections, 47 + 3);
+    EXPECT_LT(sectionsAtCancel, sections);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
 TEST_F(ReportCommandsTest, ExportReportWritesTheFormOfTheChosenExtension) {

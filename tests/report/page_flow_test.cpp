@@ -55,7 +55,7 @@ TEST_F(PageFlowTest, RowsGoOnToNewPagesUnderTheirHeaderRows) {
     const qreal row = table.RowHeight(0);
     ASSERT_EQ(table.HeadHeight(), row);
     // Room for the header row and nine rows on each page: 100 rows take 12 pages.
-    CPageFlow flow(device, QRectF(0, 0, 200, 10.5 * row), nullptr, {});
+    CPageFlow flow(device, QRectF(0, 0, 200, 10.5 * row));
     flow.Table(table, 0);
     EXPECT_EQ(flow.Pages(), 12);
 }
@@ -65,7 +65,7 @@ TEST_F(PageFlowTest, ARowTallerThanAPageTakesAPageOfItsOwn) {
     const CPageTable table(fonts, device, {100}, {}, rows);
     const qreal page = 5 * table.RowHeight(0);
     ASSERT_GT(table.RowHeight(1), page);
-    CPageFlow flow(device, QRectF(0, 0, 100, page), nullptr, {});
+    CPageFlow flow(device, QRectF(0, 0, 100, page));
     flow.Table(table, 0);
     EXPECT_EQ(flow.Pages(), 3);
 }

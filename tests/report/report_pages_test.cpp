@@ -4,6 +4,7 @@
 // own
 #include "report/qt/report_pages.h"
 #include "platform/cp1252.h"
+#include "tests/support/add_station.h"
 #include "tests/support/program_run.h"
 #include "tests/support/qt_test_app.h"
 #include "tests/support/sample_configs.h"
@@ -120,8 +121,9 @@ TEST_F(ReportPagesTest, HeadingsShareTheirPageWithTheFirstRowUnderThem) {
             doc.m_pStations[i]->SetName(name);
             headings.emplace_back(name, "HB-01");
         }
+        // In the order painted: pdftotext's reading order moves turned zone names about.
         const std::string text =
-            PdfText(BuildZoneReport(doc, "site.kvx", "2026-12-07"), Page(QPageSize::A4));
+            PdfText(BuildZoneReport(doc, "site.kvx", "2026-12-07"), Page(QPageSize::A4), "-raw");
         for (const auto& [heading, first] : headings) {
             const std::size_t at = text.find(heading + "\n");
             ASSERT_NE(at, std::string::npos) << heading;
@@ -168,3 +170,51 @@ TEST_F(ReportPagesTest, WidestStationRepeatsItsHeadersAndFitsA4AndLetter) {
 }
 
 } // namespace
+
+TEST_F(ReportPagesTest, EveryPageNamesItsStationZoneNamesStayWholeAndIdleSoftButtonsTakeOneLine) {
+    doc.OnNewDocument();
+    doc.m_pStations[0]->SetName("Foyer desk");
+    doc.m_pStations[0]->SetType(48);
+    AddStation(doc, "Dock Door", 10, 2, 1);
+    AddStation(doc, "Warehouse Office", 48, 3, 1);
+    const char* const names[] = {"Reception", "Loading Bay", "Warehouse", "Canteen"};
+    for (int z = 0; z < 4; ++z)
+        doc.m_strZoneNames[static_cast<std::size_t>(z)] = names[z];
+    // Twelve zones in use: columns too narrow for "Reception" on one line.
+    for (int n = 0; n < 48; ++n) {
+        doc.m_pStations[0]->m_Buttons[static_cast<std::size_t>(n)].ToggleZone(n % 12);
+        doc.m_pStations[2]->m_Buttons[static_cast<std::size_t>(n)].ToggleZone(n % 12);
+    }
+    doc.m_SoftButtons[0].ToggleZone(2);
+    doc.m_SoftButtons[5].SetName("Night bell");
+    const std::string text =
+        PdfText(BuildZoneReport(doc, "site.kvx", "2026-12-07"), Page(QPageSize::A4), "-raw");
+    std::size_t start = 0;
+    int pages = 0;
+    for (std::size_t end; (end = text.find('\f', start)) != std::string::npos; start = end + 1) {
+        const std::string page = text.substr(start, end - start);
+        ++pages;
+        if (page.find("HB-") == std::string::npos && page.find("SB-") == std::string::npos)
+            continue;
+        const char* const headings[] = {"Foyer desk", "Dock Door", "Warehouse Office",
+                                        "Soft Buttons"};
+        const bool named = std::any_of(std::begin(headings), std::end(headings), [&](auto name) {
+            return page.find(name) != std::string::npos;
+        });
+        EXPECT_TRUE(named) << "page " << pages << ":\n" << page.substr(0, 200);
+    }
+    EXPECT_GT(pages, 3);
+    EXPECT_NE(text.find("Foyer desk (continued)\n"), std::string::npos);
+    EXPECT_NE(text.find("Warehouse Office (continued)\n"), std::string::npos);
+    // Each word of a name whole wherever it starts, never broken across lines.
+    for (const std::string word : {"Reception", "Loading", "Warehouse", "Canteen"}) {
+        const std::string piece = word.substr(0, 5);
+        for (auto at = text.find(piece); at != std::string::npos; at = text.find(piece, at + 1))
+            EXPECT_EQ(text.substr(at, word.size()), word);
+    }
+    EXPECT_NE(text.find("SB-11 "), std::string::npos);
+    EXPECT_NE(text.find("SB-12 to SB-15: default names, no zones"), std::string::npos);
+    EXPECT_NE(text.find("SB-16 Night bell"), std::string::npos);
+    EXPECT_NE(text.find("SB-17 to SB-99: default names, no zones"), std::string::npos);
+    EXPECT_EQ(text.find("SB-50"), std::string::npos);
+}

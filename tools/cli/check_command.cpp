@@ -10,8 +10,6 @@
 
 // std
 #include <algorithm>
-#include <cctype>
-#include <cstdio>
 #include <nlohmann/json.hpp>
 #include <optional>
 
@@ -21,17 +19,6 @@ struct CheckArgs {
     bool json = false;
     std::string version;
 };
-
-// "X.Y" with each part 0 to 255, as a controller reports it.
-std::optional<ControllerVersion> ParseVersion(const std::string& text) {
-    unsigned major = 0, minor = 0;
-    int used = 0;
-    if (std::sscanf(text.c_str(), "%3u.%3u%n", &major, &minor, &used) != 2 ||
-        static_cast<std::size_t>(used) != text.size() ||
-        !std::isdigit(static_cast<unsigned char>(text.front())) || major > 255 || minor > 255)
-        return std::nullopt;
-    return ControllerVersion{static_cast<int>(major), static_cast<int>(minor)};
-}
 
 nlohmann::ordered_json FindingToJson(const CKVDoc& doc, const CheckFinding& finding) {
     const bool error = finding.severity == CheckFinding::Severity::Error;
@@ -56,7 +43,7 @@ void RunCheck(CCliContext& context, const CheckArgs& args) {
     const auto doc = context.OpenConfig(args.path);
     if (!doc) return;
     const auto findings = CheckConfiguration(
-        *doc, args.version.empty() ? ControllerVersion{} : *ParseVersion(args.version));
+        *doc, args.version.empty() ? ControllerVersion{} : *ParseControllerVersion(args.version));
     std::string out;
     if (args.json) {
         auto list = nlohmann::ordered_json::array();
@@ -85,7 +72,7 @@ void AddCheckCommand(CLI::App& app, CCliContext& context) {
         ->add_option("--controller-version", args->version,
                      "the PA Controller's version X.Y (default 1.1)")
         ->check([](const std::string& text) {
-            return ParseVersion(text) ? std::string() : "expected X.Y, for example 1.0";
+            return ParseControllerVersion(text) ? std::string() : "expected X.Y, for example 1.0";
         });
     command->callback([&context, args] { RunCheck(context, *args); });
 }
