@@ -7,6 +7,7 @@
 #include "app/frame_menus.h"
 #include "app/frame_status_bar.h"
 #include "app/frame_toolbar.h"
+#include "download/ui/check_config_dlg.h"
 #include "model/ui/station_properties_dlg.h"
 #include "model/ui/stations_dlg.h"
 #include "model/ui/zone_names_dlg.h"
@@ -167,4 +168,9 @@ TEST_F(FrameAccessTest, DialogsOpenOnTheirFirstFieldTabInLayoutOrderAndNameEvery
     EXPECT_EQ(TabWalk(zoneNames), (Walk{{"table", "Zone Names"}}));
     CStationsDlg stations(doc, &Frame());
     EXPECT_EQ(TabWalk(stations), (Walk{{"table", "Stations"}}));
+    // Named by its label, not by the version it shows.
+    CCheckConfigDlg check(doc, std::nullopt, &Frame());
+    EXPECT_EQ(TabWalk(check), (Walk{{"comboVersion", "Controller version:"},
+                                    {"listFindings", "Findings"},
+                                    {"buttonClose", "Close"}}));
 }
