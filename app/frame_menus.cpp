@@ -73,7 +73,7 @@ constexpr E kEdit[] = {
     {"&Insert Station...", ID_EDIT_INSERT_STATION, "INS"},
     {"&Add Station...", ID_EDIT_ADD_STATION},
     {"&Delete Station...", ID_EDIT_DELETE_STATION, "DEL"},
-    {"&Station Properties...", ID_EDIT_STATION_PROPERTIES},
+    {"Station Pr&operties...", ID_EDIT_STATION_PROPERTIES},
     kSeparator,
     {"&Zone Names...", ID_EDIT_ZONE_NAMES},
     {"&Stations...", ID_EDIT_STATIONS},

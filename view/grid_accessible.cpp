@@ -124,6 +124,21 @@ void NotifyActiveCell(CStationGrid& grid) {
     QAccessible::updateAccessibility(&event);
 }
 
+void NotifyCellSwitched(CStationGrid& grid, int32_t row, int32_t col) {
+    // Only while a screen reader listens: each cell told of is kept until the grid goes.
+    if (!QAccessible::isActive()) return;
+    auto* table = dynamic_cast<CGridAccessible*>(QAccessible::queryAccessibleInterface(&grid));
+    QAccessibleInterface* cell = table != nullptr ? table->cellAt(row - 1, col - 1) : nullptr;
+    if (cell == nullptr) return;
+    QAccessible::State switched;
+    switched.checked = true;
+    QAccessibleStateChangeEvent state(cell, switched);
+    QAccessible::updateAccessibility(&state);
+    // Its name is "On" or "Off".
+    QAccessibleEvent name(cell, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&name);
+}
+
 CGridAccessible::CGridAccessible(CStationGrid& grid)
     : QAccessibleWidget(&grid, QAccessible::Table) {}
 

@@ -19,6 +19,9 @@
 void InstallGridAccessibility();
 // Tells screen readers which cell has the focus, while the grid has it.
 void NotifyActiveCell(CStationGrid& grid);
+// Tells screen readers that the cell at `row` and `col` (from 1, as the grid counts) was switched
+// on or off, so that a reader on it says so after Space, a click, Undo or Redo.
+void NotifyCellSwitched(CStationGrid& grid, int32_t row, int32_t col);
 
 class CGridAccessible : public QAccessibleWidget, public QAccessibleTableInterface {
 public:

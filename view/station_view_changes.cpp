@@ -1,6 +1,7 @@
 // The station view following its document's announcements, and its Undo and Redo commands.
 
 // own
+#include "view/grid_accessible.h"
 #include "view/grid_hover.h"
 #include "view/station_cells.h"
 #include "view/station_view.h"
@@ -94,6 +95,7 @@ void CStationView::PaintSwitches(const CKVDoc& doc, const std::vector<CZoneSwitc
                                     [&](const CZone& zone) { return zone.m_nZone == s.zone; });
         dll.SSSetActiveCell(h, row, s.zone + 1);
         m_Grid.PaintActiveCell(on);
+        NotifyCellSwitched(m_Grid, row, s.zone + 1);
     }
     if (activeRow > 0 && activeCol > 0) dll.SSSetActiveCell(h, activeRow, activeCol);
     m_Grid.m_bFollowActiveCell = true;

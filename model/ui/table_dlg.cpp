@@ -48,6 +48,8 @@ CTableDlg::CTableDlg(CUiServices& ui, const char* title, QWidget* parent)
     : QDialog(parent), m_services(ui), m_strTitle(title), m_ui(std::make_unique<Ui::TableDlg>()) {
     m_ui->setupUi(this);
     setWindowTitle(QString::fromLatin1(title));
+    // Screen readers name the table by what it lists, as the title does.
+    m_ui->table->setAccessibleName(windowTitle());
     m_ui->table->installEventFilter(this);
     connect(m_ui->button1, &QPushButton::clicked, this, [this] { OnOK(); });
     connect(m_ui->button2, &QPushButton::clicked, this, &QDialog::reject);

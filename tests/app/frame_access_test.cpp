@@ -7,7 +7,10 @@
 #include "app/frame_menus.h"
 #include "app/frame_status_bar.h"
 #include "app/frame_toolbar.h"
+#include "download/ui/check_config_dlg.h"
 #include "model/ui/station_properties_dlg.h"
+#include "model/ui/stations_dlg.h"
+#include "model/ui/zone_names_dlg.h"
 #include "tests/app/app_fixture.h"
 #include "tests/support/modal_watcher.h"
 #include "view/station_view.h"
@@ -100,8 +103,18 @@ TEST_F(FrameAccessTest, BarsAreNamedAndMenuShortcutsAreTheItemsKeyBindings) {
     EXPECT_EQ(Frame().CurrentMenu().Action(ID_EDIT_INSERT_STATION)->shortcut(),
               QKeySequence(Qt::Key_Insert));
     QAction& properties = *Frame().CurrentMenu().Action(ID_EDIT_STATION_PROPERTIES);
-    EXPECT_EQ(properties.text(), "&Station Properties...");
+    EXPECT_EQ(properties.text(), "Station Pr&operties...");
     EXPECT_TRUE(properties.isEnabled());
+    // A letter picks one item of its menu at once, as screen readers announce it.
+    for (const QMenu* popup : Frame().findChildren<QMenu*>()) {
+        QList<QKeySequence> letters;
+        for (const QAction* action : popup->actions()) {
+            const QKeySequence letter = QKeySequence::mnemonic(action->text());
+            EXPECT_TRUE(letter.isEmpty() || !letters.contains(letter))
+                << action->text().toStdString();
+            letters << letter;
+        }
+    }
 }
 
 namespace {
@@ -151,4 +164,13 @@ TEST_F(FrameAccessTest, DialogsOpenOnTheirFirstFieldTabInLayoutOrderAndNameEvery
                                       {"radio1001", "4 Button Paging Station"},
                                       {"button1", "OK"},
                                       {"button2", "Cancel"}}));
+    CZoneNamesDlg zoneNames(doc, &Frame());
+    EXPECT_EQ(TabWalk(zoneNames), (Walk{{"table", "Zone Names"}}));
+    CStationsDlg stations(doc, &Frame());
+    EXPECT_EQ(TabWalk(stations), (Walk{{"table", "Stations"}}));
+    // Named by its label, not by the version it shows.
+    CCheckConfigDlg check(doc, std::nullopt, &Frame());
+    EXPECT_EQ(TabWalk(check), (Walk{{"comboVersion", "Controller version:"},
+                                    {"listFindings", "Findings"},
+                                    {"buttonClose", "Close"}}));
 }

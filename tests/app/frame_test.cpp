@@ -113,7 +113,7 @@ TEST_F(FrameTest, MenuWithDocumentHasItsItemsInOrderAndGoesWithTheLastDocument) 
         "&Edit > &Insert Station... [Ins] = 32777",
         "&Edit > &Add Station... = 32772",
         "&Edit > &Delete Station... [Del] = 32773",
-        "&Edit > &Station Properties... = 32792",
+        "&Edit > Station Pr&operties... = 32792",
         "&Edit > -",
         "&Edit > &Zone Names... = 32793",
         "&Edit > &Stations... = 32794",

@@ -1,4 +1,5 @@
-#include "app/labelled_combo_box.h"
+// own
+#include "framework/qt/labelled_combo_box.h"
 
 // Qt
 #include <QAbstractItemView>
