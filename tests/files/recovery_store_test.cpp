@@ -148,7 +148,7 @@ TEST_F(RecoveryStoreTest, AnEditorEndingWithoutCopiesLeavesNothing) {
     EXPECT_TRUE(Names(Folder()).empty());
 }
 
-TEST_F(RecoveryStoreTest, CopiesWithoutAReadableNoteAreOfferedUntitledNotesWithoutCopiesGo) {
+TEST_F(RecoveryStoreTest, CopiesWithoutAReadableNoteAreOfferedUntitledNotesWithoutARealCopyGo) {
     fs::create_directories(Folder());
     const auto write = [&](const std::string& name, const std::string& text) {
         std::ofstream(Folder() / name, std::ios::binary) << text;
@@ -164,6 +164,11 @@ TEST_F(RecoveryStoreTest, CopiesWithoutAReadableNoteAreOfferedUntitledNotesWitho
     write("7-1-5.kvx", "copy");
     write("7-1-6.note", FormatRecoveryNote(Note("relative.kvx", 3)));
     write("7-1-6.kvx", "copy");
+    // A link or a folder where a copy belongs is no copy: the link goes, what it points at stays.
+    write("7-1-7.note", FormatRecoveryNote(Note("/linked.kvx", 3)));
+    fs::create_symlink(Folder() / "readme.txt", Folder() / "7-1-7.kvx");
+    write("7-1-8.note", FormatRecoveryNote(Note("/folder.kvx", 3)));
+    fs::create_directory(Folder() / "7-1-8.kvx");
     write(".7-1-1.kvx.123.tmp", "a save cut short");
     write("readme.txt", "not ours");
     const std::time_t copied = std::time(nullptr);
@@ -178,6 +183,7 @@ TEST_F(RecoveryStoreTest, CopiesWithoutAReadableNoteAreOfferedUntitledNotesWitho
             << "the copy's own time";
     }
     EXPECT_FALSE(fs::exists(Folder() / "7-1-2.note"));
+    EXPECT_FALSE(fs::is_symlink(Folder() / "7-1-7.kvx"));
     EXPECT_TRUE(fs::exists(Folder() / "readme.txt"));
     EXPECT_TRUE(fs::exists(Folder() / ".7-1-1.kvx.123.tmp"));
 }
