@@ -15,7 +15,7 @@ template <typename... Args> std::string FormatText(const char* format, Args... a
     return text;
 }
 
-// "1,234": a number as the report's title block and the check's findings show it.
+// "1,234": a number as the report's title block, the check's findings and loopback show it.
 inline std::string GroupedNumber(std::size_t value) {
     std::string digits = std::to_string(value);
     for (auto at = static_cast<std::ptrdiff_t>(digits.size()) - 3; at > 0; at -= 3)

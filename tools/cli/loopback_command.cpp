@@ -2,6 +2,7 @@
 // per rate; exit status 0 only when every rate passed.
 
 // own
+#include "framework/format_text.h"
 #include "serial/baud_table.h"
 #include "serial/loopback_test.h"
 #include "tools/cli/commands.h"
@@ -18,18 +19,10 @@ struct LoopbackArgs {
     bool all = false;
 };
 
-// 1744 as "1,744".
-std::string Grouped(uint64_t number) {
-    std::string digits = std::to_string(number);
-    for (auto at = static_cast<ptrdiff_t>(digits.size()) - 3; at > 0; at -= 3)
-        digits.insert(static_cast<size_t>(at), ",");
-    return digits;
-}
-
 std::string Describe(const LoopbackResult& result) {
     using Verdict = LoopbackResult::Verdict;
     const std::string rates =
-        Grouped(result.nMeasured) + " B/s measured (" + Grouped(result.nExpected) + " expected)";
+        GroupedNumber(result.nMeasured) + " B/s measured (" + GroupedNumber(result.nExpected) + " expected)";
     switch (result.verdict) {
     case Verdict::Ok:
         return "ok, " + rates;
@@ -38,7 +31,7 @@ std::string Describe(const LoopbackResult& result) {
     case Verdict::NothingBack:
         return "nothing came back";
     case Verdict::BytesLost:
-        return "bytes lost, " + Grouped(result.nBack) + " of " + Grouped(result.nSent) +
+        return "bytes lost, " + GroupedNumber(result.nBack) + " of " + GroupedNumber(result.nSent) +
                " came back in order";
     case Verdict::WrongRate:
         return "wrong rate, " + rates;
