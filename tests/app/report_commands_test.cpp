@@ -173,15 +173,11 @@ TEST_F(ReportCommandsTest, ExportReportWritesTheFormOfTheChosenExtension) {
 // Saving clears the folder of our own stale temporary files only: another program's hidden
 // ".tmp" files of the same shape stay, however old.
 TEST_F(ReportCommandsTest, SaveAndExportLeaveOtherProgramsTemporaryFiles) {
-    const auto plant = [&](const std::string& name) {
-        std::ofstream(dir / name) << "kept";
-        fs::last_write_time(dir / name, fs::file_time_type::clock::now() - std::chrono::hours(2));
-    };
     const std::vector<std::string> foreign = {".budget.2023.tmp", ".notes.1.tmp",
                                               ".site.kvx.123.tmp"};
     for (const std::string& name : foreign)
-        plant(name);
-    plant(".site.kvx.corvantine-123.tmp");
+        PlantStaleFile(dir, name);
+    PlantStaleFile(dir, ".site.kvx.corvantine-123.tmp");
     Start();
     ThreeStations();
     Choosing(ID_FILE_SAVE_AS, dir / "site.kvx");

@@ -95,15 +95,11 @@ TEST_F(OutputTest, OutputFileIsReplacedWholeOrNotAtAll) {
 // Every output goes through the safe save, which clears the folder of our own stale temporary
 // files; other programs' hidden ".tmp" files of the same shape but for our name stay.
 TEST_F(OutputTest, OtherProgramsHiddenTemporaryFilesSurviveEveryOutput) {
-    const auto plant = [&](const std::string& name) {
-        std::ofstream(dir / name) << "kept";
-        fs::last_write_time(dir / name, fs::file_time_type::clock::now() - std::chrono::hours(2));
-    };
     const std::vector<std::string> foreign = {".budget.2023.tmp", ".notes.1.tmp",
                                               ".site.kvx.4711.tmp"};
     for (const std::string& name : foreign)
-        plant(name);
-    plant(".site.kvx.corvantine-4711.tmp");
+        PlantStaleFile(dir, name);
+    PlantStaleFile(dir, ".site.kvx.corvantine-4711.tmp");
     for (const char* args : {"new site.kvx", "image site.kvx -o image.dat",
                              "report site.kvx -o report.html", "new other.kvx"})
         ASSERT_EQ(RunProgram(CORV_CLI, args, dir.Path()).exit, 0) << args;

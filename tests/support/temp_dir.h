@@ -16,3 +16,6 @@ public:
 private:
     std::filesystem::path m_path;
 };
+
+// Writes a small file `name` in `dir`, last changed two hours ago: older than any clean-up spares.
+void PlantStaleFile(const CTempDir& dir, const std::string& name);
