@@ -10,7 +10,7 @@ FILE  ?=
 export CCACHE_BASEDIR ?= $(CURDIR)
 export CCACHE_SLOPPINESS ?= pch_defines,time_macros,include_file_mtime,include_file_ctime
 # Developers build with warnings as errors; a plain cmake build (packagers) does not.
-CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCORV_WERROR=ON
+CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=Debug -DCORV_WERROR=ON
 
 .PHONY: run test test-asan build deps bench fuzz mutate deb clean
 
@@ -39,9 +39,11 @@ test-asan: deps
 deps:
 	@scripts/install-deps
 
-bench: build
-	cmake --build $(BUILD) -j $(JOBS) --target benchmarks
-	@for b in $(BUILD)/bin/bench_*; do echo "== $$b"; $$b; done
+# Benchmarks measure the optimised build, in a tree of their own.
+bench: deps
+	cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCORV_WERROR=ON
+	cmake --build build-bench -j $(JOBS) --target benchmarks
+	@for b in build-bench/bin/bench_*; do echo "== $$b"; $$b; done
 
 # libFuzzer targets, built with clang in a tree of their own.
 fuzz: deps
@@ -58,4 +60,4 @@ deb: deps
 	JOBS=$(JOBS) packaging/build-deb build-deb -DCORV_WERROR=ON
 
 clean:
-	rm -rf $(BUILD) build-fuzz build-asan build-deb build-clang build-mutate
+	rm -rf $(BUILD) build-bench build-fuzz build-asan build-deb build-clang build-mutate

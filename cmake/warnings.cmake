@@ -25,16 +25,15 @@ endfunction()
 
 # What every test program is built with, the same for all so that they share one precompiled
 # header (corv_test_pch): GoogleTest, the Qt modules of the widget tests (their macros must not
-# differ from one program to the next), warnings, and in the everyday build line tables only (a
+# differ from one program to the next), warnings, and in the developer's builds line tables only (a
 # failing test is read from its message; full debug information would double its compile time)
-# and the optimisation that keeps a test debuggable and compiles a third faster than -O2; the code
-# under test keeps the build's own.
+# and the optimisation that keeps a test debuggable; the code under test keeps the build's own.
 function(corv_test_settings name)
   target_link_libraries(${name} PRIVATE GTest::gtest GTest::gtest_main Qt6::Widgets
     Qt6::PrintSupport Qt6::Test)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
   corv_warnings(${name})
-  target_compile_options(${name} PRIVATE $<$<CONFIG:RelWithDebInfo>:-g1 -Og>)
+  target_compile_options(${name} PRIVATE $<$<CONFIG:Debug,RelWithDebInfo>:-g1 -Og>)
   # A fixture in a file's anonymous namespace is right; compiled together with the program's other
   # files, GCC takes it for a type that leaks out of its file.
   target_compile_options(${name} PRIVATE $<$<CXX_COMPILER_ID:GNU>:-Wno-subobject-linkage>)
